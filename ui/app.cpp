@@ -1,0 +1,113 @@
+// The window's handlers: start-up, mode and level commands, and mouse and key input mapped to cells.
+#include "ui/app.h"
+
+#include <cmath>
+
+#include "ui/keys.h"
+
+namespace zandor {
+
+namespace {
+
+// A board position of a release, or -1: (p - 50) / 100 rounded half to even, so pixel 100 falls
+// to the left column and 200 to the right one.
+int CellFromPixel(float p) {
+  const double v = (static_cast<double>(p) - 50.0) / 100.0;
+  const double whole = std::floor(v);
+  const double fraction = v - whole;
+  double rounded = whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) rounded = whole + 1;
+  return static_cast<int>(rounded);
+}
+
+constexpr MenuItem kLevelItems[5] = {MenuItem::Easiest, MenuItem::Easy, MenuItem::Medium,
+                                     MenuItem::Hard, MenuItem::Hardest};
+
+}  // namespace
+
+std::string AppFolderFrom(const std::string& programFolder, char separator) {
+  if (!programFolder.empty() && (programFolder.back() == '/' || programFolder.back() == '\\'))
+    return programFolder;
+  return programFolder + separator;
+}
+
+Toolkit& App::Window() {
+  if (!loaded_) {
+    loaded_ = true;
+    toolkit_.CreateWindow();
+    Form_Load();
+  }
+  return toolkit_;
+}
+
+void App::Main() {
+  InitAppFolder();
+  SetDifficulty(3);
+  Window();
+  game_.NewMatch();
+  Window().ShowWindow();
+  Window().FocusWindow();
+}
+
+void App::InitAppFolder() { game_.AppFolder = AppFolderFrom(toolkit_.ProgramFolder(), kPathSeparator); }
+
+void App::Form_Load() { mnu1Ply_Click(); }
+
+void App::mnu1Ply_Click() {
+  Window().SetChecked(MenuItem::TwoPlayer, false);
+  Window().SetChecked(MenuItem::OnePlayer, true);
+  game_.OnePlayer = kTrue;
+  game_.NewMatch();
+}
+
+void App::mnu2Ply_Click() {
+  Window().SetChecked(MenuItem::OnePlayer, false);
+  Window().SetChecked(MenuItem::TwoPlayer, true);
+  game_.OnePlayer = kFalse;
+  game_.NewMatch();
+}
+
+void App::SetDifficulty(std::uint8_t level) {
+  for (MenuItem item : kLevelItems) Window().SetChecked(item, false);
+  game_.Difficulty = static_cast<std::int16_t>(level);
+  if (level >= 1 && level <= 5) Window().SetChecked(kLevelItems[level - 1], true);
+  game_.NewMatch();
+}
+
+void App::mnuRestart_Click() { game_.NewMatch(); }
+
+void App::mnuExit_Click() { Window().CloseAndExit(); }
+
+void App::OnMenu(MenuItem item) {
+  switch (item) {
+    case MenuItem::Restart: return mnuRestart_Click();
+    case MenuItem::OnePlayer: return mnu1Ply_Click();
+    case MenuItem::TwoPlayer: return mnu2Ply_Click();
+    case MenuItem::Exit: return mnuExit_Click();
+    case MenuItem::Easiest: return mnuEasiest_Click();
+    case MenuItem::Easy: return mnuEasy_Click();
+    case MenuItem::Medium: return mnuMedium_Click();
+    case MenuItem::Hard: return mnuHard_Click();
+    case MenuItem::Hardest: return mnuHardest_Click();
+  }
+}
+
+void App::picMain_MouseUp(std::int16_t, std::int16_t, float x, float y) {
+  if (game_.GameOver) return;
+  // Only releases on the board count: beyond its right or bottom edge (after a drag), or at a
+  // position that is no number at all, a release is ignored like one at x <= 0.
+  if (!(x > 0 && y > 0 && x <= kBoardSize && y <= kBoardSize)) return;
+  const int row = CellFromPixel(y);
+  const int column = CellFromPixel(x);
+  game_.PlaceMark(static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row), kO);
+}
+
+void App::HandleKey(std::int16_t keyCode, std::int16_t) {
+  if (keyCode >= keys::kNumPad1 && keyCode <= keys::kNumPad9 && (game_.OnePlayer || game_.GameOver))
+    return;
+  if (keyCode == keys::kF2) return game_.NewMatch();
+  for (const auto& key : keys::kCellKeys)
+    if (keyCode == key.keypad || keyCode == key.navigation) return game_.PlaceMark(key.x, key.y, kX);
+}
+
+}  // namespace zandor
