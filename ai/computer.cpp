@@ -50,7 +50,7 @@ bool ReplyCell(Game& game, std::uint8_t& x, std::uint8_t& y) {
 void ComputerMove(Game& game) {
   // The think-time draw comes before the reseed.
   const float think = game.random().Next();
-  game.Pause(static_cast<double>(think / 5.0f) + 0.3);
+  game.Pause(static_cast<double>(think) / 5.0 + 0.3);
   ReseedRandom(game);
 
   const float gate = game.random().Next() * 5.0f;

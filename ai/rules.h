@@ -83,28 +83,47 @@ constexpr bool LineRulesValid() {
   return true;
 }
 
+// The three required cells of a rule as a set: the order they are listed in has no effect.
+constexpr bool SameCondition(const PatternEntry& p, const PatternEntry& q) {
+  const std::uint8_t pc[3][2] = {
+      {p.cell1, p.content1}, {p.cell2, p.content2}, {p.cell3, p.content3}};
+  const std::uint8_t qc[3][2] = {
+      {q.cell1, q.content1}, {q.cell2, q.content2}, {q.cell3, q.content3}};
+  for (const auto& a : pc) {
+    bool found = false;
+    for (const auto& b : qc) found = found || (a[0] == b[0] && a[1] == b[1]);
+    if (!found) return false;
+  }
+  return true;
+}
+
+// A target can only be played when the rule lets it be empty.
+constexpr bool TargetPlayable(const PatternEntry& p, std::uint8_t target) {
+  return (p.cell1 != target || p.content1 == E) && (p.cell2 != target || p.content2 == E) &&
+         (p.cell3 != target || p.content3 == E);
+}
+
 constexpr bool PatternsValid() {
   int sameTargets = 0;
   for (std::size_t i = 0; i < kPatterns.size(); ++i) {
     const auto& p = kPatterns[i];
     for (std::uint8_t v : {p.cell1, p.cell2, p.cell3, p.targetA, p.targetB})
-      if (v > 8) return false;
+      if (v > 8) return false;  // coordinates 0 to 2
     for (std::uint8_t c : {p.content1, p.content2, p.content3})
       if (c > 2) return false;
     if (p.cell1 == p.cell2 || p.cell2 == p.cell3 || p.cell1 == p.cell3) return false;
+    if (!TargetPlayable(p, p.targetA) || !TargetPlayable(p, p.targetB)) return false;
     if (p.targetA == p.targetB) ++sameTargets;
-    for (std::size_t j = i + 1; j < kPatterns.size(); ++j) {
-      const auto& q = kPatterns[j];
-      if (p.cell1 == q.cell1 && p.content1 == q.content1 && p.cell2 == q.cell2 &&
-          p.content2 == q.content2 && p.cell3 == q.cell3 && p.content3 == q.content3 &&
-          p.targetA == q.targetA && p.targetB == q.targetB)
-        return false;
-    }
+    // No two rules alike: a later rule with the same cells, in whatever order, would only
+    // repeat or shadow the earlier one.
+    for (std::size_t j = i + 1; j < kPatterns.size(); ++j)
+      if (SameCondition(p, kPatterns[j])) return false;
   }
   return sameTargets == 25;
 }
 
 static_assert(LineRulesValid(), "every line rule names three cells of one line, each target once");
-static_assert(PatternsValid(), "playbook: cells in range, no two rules alike, 25 with A equal to B");
+static_assert(PatternsValid(),
+              "playbook: cells in range, targets playable, no two alike, 25 with A equal to B");
 
 }  // namespace zandor::rules

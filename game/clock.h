@@ -1,6 +1,9 @@
 // Injected time: a monotonic clock with a real sleep, and the wall clock the computer reseeds from.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 namespace zandor {
 
 class Clock {
@@ -28,7 +31,9 @@ class ManualClock final : public Clock {
  public:
   double Now() override { return now_; }
   void Sleep(double seconds) override {
-    if (seconds > 0) now_ += seconds;
+    // Always move forward by at least one step of the clock's resolution: a remainder too small
+    // to change now_ would otherwise leave a waiting loop asking for it forever.
+    if (seconds > 0) now_ = std::max(now_ + seconds, std::nextafter(now_, HUGE_VAL));
     slept_ += seconds > 0 ? seconds : 0;
     ++sleeps_;
   }
