@@ -2,6 +2,11 @@
 #include "ui/app.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
 
 #include "ui/keys.h"
 
@@ -31,6 +36,67 @@ std::string AppFolderFrom(const std::string& programFolder, char separator) {
   return programFolder + separator;
 }
 
+std::optional<std::string> ProcessEnvironment(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+bool FolderWritable(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (folder.empty() || !fs::is_directory(fs::path(folder), ec)) return false;
+  // A random name, so two copies of the game starting at once never remove each other's probe.
+  std::random_device seed;
+  const fs::path probe = fs::path(folder) / (".zandor-probe-" + std::to_string(seed()));
+  if (fs::exists(probe, ec)) return false;
+  bool created = false;
+  {
+    std::ofstream out(probe, std::ios::binary);
+    created = out.is_open();
+  }
+  if (created) fs::remove(probe, ec);
+  return created;
+}
+
+std::string UserDataFolder(const EnvLookup& env, char separator) {
+  auto value = [&env](const char* name) {
+    std::optional<std::string> v = env(name);
+    return v ? *v : std::string();
+  };
+  auto isSeparator = [](char c) { return c == '/' || c == '\\'; };
+  std::string base;
+  std::string leaf;
+  if (separator == '\\') {
+    base = value("LOCALAPPDATA");
+    leaf = "Zandor";
+  } else {
+    // Relative XDG values are to be ignored, as the base directory rules say.
+    base = value("XDG_DATA_HOME");
+    if (base.empty() || base.front() != '/') {
+      const std::string home = value("HOME");
+      base = home.empty() ? std::string() : home + "/.local/share";
+    }
+    leaf = "zandor";
+  }
+  if (base.empty()) return {};
+  while (base.size() > 1 && isSeparator(base.back())) base.pop_back();
+  if (!isSeparator(base.back())) base += separator;
+  return base + leaf + separator;
+}
+
+std::string ResolveAppFolder(const std::string& programFolder, char separator, const EnvLookup& env) {
+  namespace fs = std::filesystem;
+  const std::string folder = AppFolderFrom(programFolder, separator);
+  std::error_code ec;
+  // Only a real folder that refuses writing is replaced; anything else keeps the plain rule.
+  if (!fs::is_directory(fs::path(folder), ec) || FolderWritable(folder)) return folder;
+  const std::string user = UserDataFolder(env, separator);
+  if (user.empty()) return folder;
+  fs::create_directories(fs::path(user), ec);
+  return FolderWritable(user) ? user : folder;
+}
+
 Toolkit& App::Window() {
   if (!loaded_) {
     loaded_ = true;
@@ -49,7 +115,9 @@ void App::Main() {
   Window().FocusWindow();
 }
 
-void App::InitAppFolder() { game_.AppFolder = AppFolderFrom(toolkit_.ProgramFolder(), kPathSeparator); }
+void App::InitAppFolder() {
+  game_.AppFolder = ResolveAppFolder(toolkit_.ProgramFolder(), kPathSeparator, env_);
+}
 
 void App::Form_Load() { mnu1Ply_Click(); }
 

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "game/game.h"
 #include "game/toolkit.h"
@@ -17,6 +20,23 @@ inline constexpr char kPathSeparator = '\\';
 #else
 inline constexpr char kPathSeparator = '/';
 #endif
+
+// Reads an environment variable; nullopt when it is not set. Injected so tests never see the real one.
+using EnvLookup = std::function<std::optional<std::string>(const std::string& name)>;
+std::optional<std::string> ProcessEnvironment(const std::string& name);
+
+// True when a new file can be created in the folder: probed by creating one and removing it again.
+bool FolderWritable(const std::string& folder);
+
+// The game's per-user data folder with a trailing separator, or "" when the environment names none:
+// %LOCALAPPDATA%\Zandor\ on Windows; $XDG_DATA_HOME/zandor/ (absolute values only), else
+// $HOME/.local/share/zandor/ elsewhere.
+std::string UserDataFolder(const EnvLookup& env, char separator);
+
+// The folder of the loss log: the program's folder (AppFolderFrom); when that folder exists but
+// cannot be written (an installed game), the per-user data folder, created here. If that fails too
+// the program's folder stays, and the log is simply not written.
+std::string ResolveAppFolder(const std::string& programFolder, char separator, const EnvLookup& env);
 
 class App {
  public:
@@ -45,6 +65,7 @@ class App {
   void HandleKey(std::int16_t keyCode, std::int16_t shift);
 
   Game& game() { return game_; }
+  void SetEnvironment(EnvLookup env) { env_ = std::move(env); }
 
  private:
   // The window is created on first use, and its load handler runs before that use goes on.
@@ -53,6 +74,7 @@ class App {
   Game& game_;
   Toolkit& toolkit_;
   bool loaded_ = false;
+  EnvLookup env_ = ProcessEnvironment;
 };
 
 }  // namespace zandor
