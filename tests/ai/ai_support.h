@@ -13,15 +13,18 @@
 namespace zandor::test {
 
 // Puts a position on the rig's board with X to move in one-player mode at the given level and phase.
-inline void XToMove(Rig& rig, std::string_view board, std::int16_t level = 5,
+inline void XToMove(Game& g, std::string_view board, std::int16_t level = 5,
                     std::uint8_t phase = 3) {
-  Game& g = rig.game;
   SetBoard(g, board);
   g.OnePlayer = kTrue;
   g.Difficulty = level;
   g.Turn = kX;
   g.AIPhase = phase;
   g.GameOver = kFalse;
+}
+inline void XToMove(Rig& rig, std::string_view board, std::int16_t level = 5,
+                    std::uint8_t phase = 3) {
+  XToMove(rig.game, board, level, phase);
 }
 
 // Cell number of the single mark that differs between two boards, or -1.
@@ -34,6 +37,36 @@ inline int NewCell(std::string_view before, std::string_view after) {
     }
   return cell;
 }
+
+// A windowless toolkit that keeps the board as it stood when a line was struck, since the end
+// of the game clears it before control comes back.
+class StrikeToolkit final : public Toolkit {
+ public:
+  void BitBlt(int, int, int, int, int, int, RasterOp) override {}
+  void Refresh() override {}
+  void DrawLine(float, float, float, float, std::uint32_t) override {
+    if (state) struck = BoardString(*state);
+  }
+  void SetCaption(const std::string&) override {}
+  void SetChecked(MenuItem, bool) override {}
+  void CreateWindow() override {}
+  void ShowWindow() override {}
+  void FocusWindow() override {}
+  void CloseAndExit() override {}
+  std::string ProgramFolder() override { return {}; }
+
+  const GameState* state = nullptr;
+  std::string struck;  // empty until a line is struck
+};
+
+// A game over the striking toolkit, a manual clock and scripted draws.
+struct StrikeRig {
+  StrikeRig() { toolkit.state = &game; }
+  StrikeToolkit toolkit;
+  ManualClock clock;
+  ScriptedRandom random;
+  Game game{toolkit, clock, random};
+};
 
 // Forwards to another source and writes down what happened: 'd' for a draw, 'r' for a reseed.
 class RecordingRandom final : public RandomSource {
