@@ -1,0 +1,45 @@
+// A GDI memory DC over a 32-bit top-down DIB section: the board's picture and the artwork both live in one.
+#pragma once
+
+#include "ui/win32/win32.h"
+
+#include <cstdint>
+#include <string>
+
+#include "game/toolkit.h"
+#include "ui/image.h"
+
+namespace zandor {
+
+// The GDI raster operation code for each of the toolkit's operations.
+DWORD GdiRop(RasterOp op);
+
+class DibSurface {
+ public:
+  // A white surface of this size; throws std::runtime_error if GDI has no memory for it.
+  DibSurface(int width, int height);
+  // A surface holding exactly the pixels of the image.
+  explicit DibSurface(const Image& image);
+  ~DibSurface();
+  DibSurface(const DibSurface&) = delete;
+  DibSurface& operator=(const DibSurface&) = delete;
+
+  HDC dc() const { return dc_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // The pixels as an image (0x00RRGGBB), after GDI has finished its pending drawing.
+  Image ToImage() const;
+  // Writes the picture as a 24-bit BMP file; the file appears whole or not at all.
+  bool SaveBmp(const std::wstring& path) const;
+
+ private:
+  int width_;
+  int height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+};
+
+}  // namespace zandor

@@ -1,0 +1,309 @@
+// frmMain, picMain and BackBuffer made of Win32 windows and GDI memory DCs, with events passed to App.
+#include "ui/win32/win32_toolkit.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "game/game.h"
+#include "ui/app.h"
+#include "ui/artwork.h"
+#include "ui/win32/program_folder.h"
+#include "ui/win32/resource.h"
+
+namespace zandor {
+
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"ZandorFrame";
+constexpr wchar_t kBoardClass[] = L"ZandorBoard";
+constexpr UINT kMenuBase = 100;  // command id of a menu item: kMenuBase + its MenuItem
+constexpr int kLabelId = 2;
+constexpr int kBoardId = 1;
+
+UINT CommandOf(MenuItem item) { return kMenuBase + static_cast<UINT>(item); }
+
+struct MenuEntry {
+  MenuItem item;
+  const wchar_t* caption;
+};
+constexpr MenuEntry kFileItems[] = {{MenuItem::Restart, L"&Restart"},
+                                    {MenuItem::OnePlayer, L"&1 Player"},
+                                    {MenuItem::TwoPlayer, L"&2 Player"},
+                                    {MenuItem::Exit, L"E&xit"}};
+constexpr MenuEntry kDifficultyItems[] = {{MenuItem::Easiest, L"&Silly Putty"},
+                                          {MenuItem::Easy, L"&Beaver"},
+                                          {MenuItem::Medium, L"&Induhvidual"},
+                                          {MenuItem::Hard, L"&Wiz Kid"},
+                                          {MenuItem::Hardest, L"&Nerd God"}};
+
+// The modifier keys as the handlers count them: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftState() {
+  std::int16_t shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+
+// The toolkit a window belongs to, stored with the window when it is created.
+Win32Toolkit* ToolkitOf(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::string& text) {
+  const std::wstring temporary = path + L".part";
+  HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+            written == text.size();
+  ok = CloseHandle(handle) && ok;
+  if (ok) ok = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (!ok) DeleteFileW(temporary.c_str());
+  return ok;
+}
+
+}  // namespace
+
+Win32Toolkit::Win32Toolkit(HINSTANCE instance, int showCommand)
+    : instance_(instance), showCommand_(showCommand) {}
+
+Win32Toolkit::~Win32Toolkit() {
+  if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+void Win32Toolkit::RegisterClasses() {
+  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+
+  WNDCLASSEXW frame{};
+  frame.cbSize = sizeof frame;
+  frame.lpfnWndProc = &Win32Toolkit::FrameProc;
+  frame.hInstance = instance_;
+  frame.hIcon = bigIcon_;
+  frame.hIconSm = smallIcon_;
+  frame.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  frame.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  frame.lpszClassName = kFrameClass;
+
+  WNDCLASSEXW board{};
+  board.cbSize = sizeof board;
+  board.lpfnWndProc = &Win32Toolkit::BoardProc;
+  board.hInstance = instance_;
+  board.hCursor = frame.hCursor;
+  board.hbrBackground = nullptr;  // WM_PAINT covers every pixel
+  board.lpszClassName = kBoardClass;
+
+  if (!RegisterClassExW(&frame) || !RegisterClassExW(&board))
+    throw std::runtime_error("could not register the window classes");
+}
+
+HMENU Win32Toolkit::BuildMenu() {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  HMENU difficulty = CreatePopupMenu();
+  for (const MenuEntry& e : kFileItems) AppendMenuW(file, MF_STRING, CommandOf(e.item), e.caption);
+  for (const MenuEntry& e : kDifficultyItems) AppendMenuW(difficulty, MF_STRING, CommandOf(e.item), e.caption);
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(difficulty), L"&Difficulty");
+  return bar;
+}
+
+void Win32Toolkit::CreateWindow() {
+  if (frame_) return;
+  RegisterClasses();
+  menu_ = BuildMenu();
+
+  // Not resizable: the board and the label have fixed places.
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  RECT outer{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&outer, style, TRUE, 0);
+  frame_ = CreateWindowExW(0, kFrameClass, L"Zandor", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                           outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_, instance_, this);
+  if (!frame_) throw std::runtime_error("could not create the main window");
+  // A menu bar that wraps onto a second line makes the client area shorter than planned: grow the frame.
+  RECT client;
+  GetClientRect(frame_, &client);
+  if (client.bottom != kClientHeight || client.right != kClientWidth)
+    SetWindowPos(frame_, nullptr, 0, 0, outer.right - outer.left + kClientWidth - client.right,
+                 outer.bottom - outer.top + kClientHeight - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  picture_ = std::make_unique<DibSurface>(kBoardSize, kBoardSize);
+  artwork_ = std::make_unique<DibSurface>(MakeArtwork());
+
+  board_ = CreateWindowExW(0, kBoardClass, L"picMain", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, kBoardSize,
+                           kBoardSize, frame_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kBoardId)),
+                           instance_, this);
+  label_ = CreateWindowExW(0, L"STATIC", L"Mouse places O, the keypad X.  F2 starts a new match.",
+                           WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 16, 304, 281, 33, frame_,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLabelId)), instance_, nullptr);
+  if (!board_ || !label_) throw std::runtime_error("could not create the board");
+  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+}
+
+void Win32Toolkit::ShowWindow() {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    // Centred on the screen's work area the first time only; later the player's placement stands.
+    RECT area, outer;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    GetWindowRect(frame_, &outer);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    SetWindowPos(frame_, nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::ShowWindow(frame_, showCommand_);
+  } else {
+    ::ShowWindow(frame_, SW_SHOW);
+  }
+  UpdateWindow(frame_);
+}
+
+void Win32Toolkit::FocusWindow() {
+  SetForegroundWindow(frame_);
+  SetFocus(board_);
+}
+
+void Win32Toolkit::CloseAndExit() {
+  DestroyWindow(frame_);
+  ExitProcess(0);
+}
+
+std::string Win32Toolkit::ProgramFolder() { return Utf8FromWide(FolderOfModulePath(ModulePath())); }
+
+void Win32Toolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
+  ::BitBlt(picture_->dc(), x, y, width, height, artwork_->dc(), srcX, srcY, GdiRop(op));
+}
+
+void Win32Toolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
+  HDC dc = picture_->dc();
+  // The toolkit's colour is already a COLORREF (0x00BBGGRR).
+  HPEN pen = CreatePen(PS_SOLID, kPenWidth, static_cast<COLORREF>(colourBgr & 0x00FFFFFF));
+  HGDIOBJ previous = SelectObject(dc, pen);
+  MoveToEx(dc, static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)), nullptr);
+  LineTo(dc, static_cast<int>(std::lround(x2)), static_cast<int>(std::lround(y2)));
+  SelectObject(dc, previous);
+  DeleteObject(pen);
+}
+
+void Win32Toolkit::Refresh() {
+  GdiFlush();
+  // Painted before returning: a pause may follow at once and dispatches nothing.
+  if (board_) RedrawWindow(board_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  ++refreshes_;
+  if (!dumpFolder_.empty()) Dump();
+}
+
+void Win32Toolkit::SetCaption(const std::string& text) { SetWindowTextW(frame_, WideFromUtf8(text).c_str()); }
+
+void Win32Toolkit::SetChecked(MenuItem item, bool checked) {
+  CheckMenuItem(menu_, CommandOf(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Toolkit::Dump() {
+  picture_->SaveBmp(dumpFolder_ + L"\\board.bmp");
+  POINT origin{0, 0};
+  if (board_) ClientToScreen(board_, &origin);
+  std::string text = "refreshes " + std::to_string(refreshes_) + "\norigin " + std::to_string(origin.x) + " " +
+                     std::to_string(origin.y) + "\nchecked";
+  for (int i = 0; i < kMenuItemCount; ++i) {
+    const UINT state = GetMenuState(menu_, CommandOf(static_cast<MenuItem>(i)), MF_BYCOMMAND);
+    text += (state != static_cast<UINT>(-1) && (state & MF_CHECKED)) ? " 1" : " 0";
+  }
+  text += "\n";
+  WriteWholeFile(dumpFolder_ + L"\\window.txt", text);
+}
+
+void Win32Toolkit::MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam) {
+  // Capture ends with the last button held; the release goes to the handler wherever it happened.
+  if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) == 0 &&
+      GetCapture() == board_)
+    ReleaseCapture();
+  // Signed: after a drag off the top or left edge the position is negative.
+  const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+  if (app_) app_->picMain_MouseUp(button, ShiftState(), static_cast<float>(x), static_cast<float>(y));
+}
+
+LRESULT CALLBACK Win32Toolkit::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32Toolkit* self = ToolkitOf(window, message, lParam);
+  return self ? self->OnFrame(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Toolkit::BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32Toolkit* self = ToolkitOf(window, message, lParam);
+  return self ? self->OnBoard(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const UINT id = LOWORD(wParam);
+      if (HIWORD(wParam) == 0 && lParam == 0 && id >= kMenuBase &&
+          id < kMenuBase + static_cast<UINT>(kMenuItemCount)) {
+        if (app_) app_->OnMenu(static_cast<MenuItem>(id - kMenuBase));
+        return 0;
+      }
+      break;
+    }
+    case WM_SETFOCUS:
+      // The board is the one child that takes the keyboard.
+      if (board_) SetFocus(board_);
+      return 0;
+    case WM_KEYDOWN:
+      if (app_) app_->Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
+      return 0;
+    case WM_DESTROY:
+      if (window == frame_) {
+        frame_ = nullptr;
+        board_ = nullptr;
+        label_ = nullptr;
+        PostQuitMessage(0);
+      }
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      const RECT& r = paint.rcPaint;
+      ::BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture_->dc(), r.left, r.top, SRCCOPY);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+      // Held until the release, so a release after dragging off the board still comes here.
+      SetCapture(window);
+      SetFocus(window);
+      return message == WM_XBUTTONDOWN ? TRUE : 0;
+    case WM_LBUTTONUP: MouseUp(1, wParam, lParam); return 0;
+    case WM_RBUTTONUP: MouseUp(2, wParam, lParam); return 0;
+    case WM_MBUTTONUP: MouseUp(4, wParam, lParam); return 0;
+    case WM_XBUTTONUP: MouseUp(GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? 8 : 16, wParam, lParam); return TRUE;
+    case WM_KEYDOWN:
+      if (app_) app_->picMain_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace zandor

@@ -1,0 +1,74 @@
+// The toolkit over the Win32 API: frmMain with its menus, the picMain board window and two GDI surfaces.
+#pragma once
+
+#include "ui/win32/win32.h"
+
+#include <memory>
+#include <string>
+
+#include "game/toolkit.h"
+#include "ui/win32/dib_surface.h"
+
+namespace zandor {
+
+class App;
+
+class Win32Toolkit final : public Toolkit {
+ public:
+  // showCommand is what the program was started with (wWinMain's last argument), used on first show.
+  Win32Toolkit(HINSTANCE instance, int showCommand);
+  ~Win32Toolkit() override;
+  Win32Toolkit(const Win32Toolkit&) = delete;
+  Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+  // The handlers that window events go to; events before this is set are dropped.
+  void SetApp(App* app) { app_ = app; }
+  // For the window tests: after every refresh, the board is saved as board.bmp and the window's
+  // on-screen position and menu check marks as window.txt in this folder.
+  void SetDumpFolder(std::wstring folder) { dumpFolder_ = std::move(folder); }
+
+  void BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) override;
+  void Refresh() override;
+  void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) override;
+  void SetCaption(const std::string& text) override;
+  void SetChecked(MenuItem item, bool checked) override;
+  void CreateWindow() override;
+  void ShowWindow() override;
+  void FocusWindow() override;
+  void CloseAndExit() override;
+  std::string ProgramFolder() override;
+
+  HWND frame() const { return frame_; }
+  HWND board() const { return board_; }
+
+  static constexpr int kClientWidth = 302;
+  static constexpr int kClientHeight = 340;
+  static constexpr int kPenWidth = 5;
+
+ private:
+  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void RegisterClasses();
+  HMENU BuildMenu();
+  void MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
+  void Dump();
+
+  HINSTANCE instance_;
+  int showCommand_;
+  App* app_ = nullptr;
+  HWND frame_ = nullptr;
+  HWND board_ = nullptr;
+  HWND label_ = nullptr;
+  HMENU menu_ = nullptr;
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+  std::unique_ptr<DibSurface> picture_;  // picMain's picture
+  std::unique_ptr<DibSurface> artwork_;  // BackBuffer
+  bool shownBefore_ = false;
+  std::wstring dumpFolder_;
+  unsigned refreshes_ = 0;
+};
+
+}  // namespace zandor
