@@ -1,6 +1,7 @@
 // Memory DCs over DIB sections, whose pixels the program can read and write directly.
 #include "ui/win32/dib_surface.h"
 
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -48,6 +49,21 @@ DibSurface::~DibSurface() {
   SelectObject(dc_, previous_);
   DeleteObject(bitmap_);
   DeleteDC(dc_);
+}
+
+void DibSurface::BlitFrom(const DibSurface& source, int x, int y, int width, int height, int srcX, int srcY,
+                          RasterOp op) {
+  ::BitBlt(dc_, x, y, width, height, source.dc_, srcX, srcY, GdiRop(op));
+}
+
+void DibSurface::DrawLine(float x1, float y1, float x2, float y2, COLORREF colour, int penWidth) {
+  HPEN pen = CreatePen(PS_SOLID, penWidth, colour & 0x00FFFFFF);
+  if (!pen) return;
+  HGDIOBJ previous = SelectObject(dc_, pen);
+  MoveToEx(dc_, static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)), nullptr);
+  LineTo(dc_, static_cast<int>(std::lround(x2)), static_cast<int>(std::lround(y2)));
+  SelectObject(dc_, previous);
+  DeleteObject(pen);
 }
 
 Image DibSurface::ToImage() const {

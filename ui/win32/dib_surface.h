@@ -28,6 +28,12 @@ class DibSurface {
   int width() const { return width_; }
   int height() const { return height_; }
 
+  // GDI BitBlt from another surface with one of the toolkit's raster operations.
+  void BlitFrom(const DibSurface& source, int x, int y, int width, int height, int srcX, int srcY,
+                RasterOp op);
+  // A solid line with a round pen of this width, between points rounded to whole pixels.
+  void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour, int penWidth);
+
   // The pixels as an image (0x00RRGGBB), after GDI has finished its pending drawing.
   Image ToImage() const;
   // Writes the picture as a 24-bit BMP file; the file appears whole or not at all.

@@ -1,7 +1,6 @@
 // frmMain, picMain and BackBuffer made of Win32 windows and GDI memory DCs, with events passed to App.
 #include "ui/win32/win32_toolkit.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "game/game.h"
@@ -75,15 +74,14 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance, int showCommand)
 
 Win32Toolkit::~Win32Toolkit() {
   if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
-  if (bigIcon_) DestroyIcon(bigIcon_);
-  if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
 void Win32Toolkit::RegisterClasses() {
+  // Shared icons belong to the module and live as long as the classes that use them.
   bigIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
-                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
   smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 
   WNDCLASSEXW frame{};
   frame.cbSize = sizeof frame;
@@ -103,8 +101,10 @@ void Win32Toolkit::RegisterClasses() {
   board.hbrBackground = nullptr;  // WM_PAINT covers every pixel
   board.lpszClassName = kBoardClass;
 
-  if (!RegisterClassExW(&frame) || !RegisterClassExW(&board))
-    throw std::runtime_error("could not register the window classes");
+  // A second toolkit in the same process (the tests make several) finds the classes there already.
+  for (const WNDCLASSEXW* c : {&frame, &board})
+    if (!RegisterClassExW(c) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+      throw std::runtime_error("could not register the window classes");
 }
 
 HMENU Win32Toolkit::BuildMenu() {
@@ -166,6 +166,8 @@ void Win32Toolkit::ShowWindow() {
     ::ShowWindow(frame_, SW_SHOW);
   }
   UpdateWindow(frame_);
+  // The window has moved since the last refresh: the tests need its new place.
+  if (!dumpFolder_.empty()) Dump();
 }
 
 void Win32Toolkit::FocusWindow() {
@@ -181,18 +183,12 @@ void Win32Toolkit::CloseAndExit() {
 std::string Win32Toolkit::ProgramFolder() { return Utf8FromWide(FolderOfModulePath(ModulePath())); }
 
 void Win32Toolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
-  ::BitBlt(picture_->dc(), x, y, width, height, artwork_->dc(), srcX, srcY, GdiRop(op));
+  picture_->BlitFrom(*artwork_, x, y, width, height, srcX, srcY, op);
 }
 
 void Win32Toolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
-  HDC dc = picture_->dc();
   // The toolkit's colour is already a COLORREF (0x00BBGGRR).
-  HPEN pen = CreatePen(PS_SOLID, kPenWidth, static_cast<COLORREF>(colourBgr & 0x00FFFFFF));
-  HGDIOBJ previous = SelectObject(dc, pen);
-  MoveToEx(dc, static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)), nullptr);
-  LineTo(dc, static_cast<int>(std::lround(x2)), static_cast<int>(std::lround(y2)));
-  SelectObject(dc, previous);
-  DeleteObject(pen);
+  picture_->DrawLine(x1, y1, x2, y2, static_cast<COLORREF>(colourBgr), kPenWidth);
 }
 
 void Win32Toolkit::Refresh() {

@@ -39,6 +39,8 @@ class Win32Toolkit final : public Toolkit {
   std::string ProgramFolder() override;
 
   HWND frame() const { return frame_; }
+  // picMain's picture, for tests; empty before the window exists.
+  Image BoardImage() const { return picture_ ? picture_->ToImage() : Image(); }
   HWND board() const { return board_; }
 
   static constexpr int kClientWidth = 302;
