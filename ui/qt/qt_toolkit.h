@@ -1,0 +1,109 @@
+// The Qt6 Widgets window: frmMain with its board, label and menus, and the toolkit the game draws through.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "game/toolkit.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace zandor {
+
+class App;
+struct Image;
+
+// The virtual-key code of a Qt key, or 0 for a key the game has no code for. Keypad digits are told
+// from top-row digits by the keypad modifier; navigation keys have one code wherever they sit.
+std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+// Shift state as the handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftFromQt(Qt::KeyboardModifiers modifiers);
+// Mouse button as the handlers take it: 1 left, 2 right, 4 middle, 0 any other.
+std::int16_t ButtonFromQt(Qt::MouseButton button);
+
+// Pixels of a plain image as an RGB32 QImage (every pixel opaque).
+QImage ToQImage(const Image& image);
+
+// The board surface: keeps its picture in an image and shows it whenever it is painted.
+class PicMain final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PicMain(QWidget* parent);
+  QImage& image() { return image_; }
+  void SetApp(App* app) { app_ = app; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage image_;
+  App* app_ = nullptr;
+};
+
+class frmMain final : public QMainWindow {
+  Q_OBJECT
+ public:
+  frmMain();
+  void SetApp(App* app);
+  QAction* Action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
+  // Places the window in the middle of its screen; done once, before it is first shown.
+  void Centre();
+
+  PicMain* picMain;
+  QLabel* Label1;
+  QImage BackBuffer;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void AddItem(QMenu* menu, MenuItem item, const char* caption, bool checkable);
+
+  App* app_ = nullptr;
+  std::array<QAction*, kMenuItemCount> actions_{};
+};
+
+class QtToolkit final : public Toolkit {
+ public:
+  QtToolkit();
+  ~QtToolkit() override;
+
+  // The handlers the window's events go to; set before the window is first used.
+  void SetApp(App* app);
+  frmMain* window() { return window_.get(); }
+
+  void BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) override;
+  void Refresh() override;
+  void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) override;
+  void SetCaption(const std::string& text) override;
+  void SetChecked(MenuItem item, bool checked) override;
+  void CreateWindow() override;
+  void ShowWindow() override;
+  void FocusWindow() override;
+  void CloseAndExit() override;
+  std::string ProgramFolder() override;
+
+  static constexpr int kPenWidth = 5;
+
+  // What ends the program after the window has closed; tests replace it to stay alive.
+  std::function<void()> exitProgram;
+  // When set, used instead of the executable's folder (tests keep their files elsewhere).
+  std::string programFolderOverride;
+
+ private:
+  std::unique_ptr<frmMain> window_;
+  App* app_ = nullptr;
+  bool centred_ = false;
+};
+
+}  // namespace zandor
