@@ -1,45 +1,245 @@
 // Writes the finished game at the top of the loss log, keeping the earlier entries below it.
 #include "log/loss_log.h"
 
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <ctime>
-#include <fstream>
+#include <filesystem>
+#include <iomanip>
+#include <locale>
 #include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "game/game.h"
 
 namespace zandor {
 namespace {
 
-std::string NowText() {
-  const std::time_t t = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&t, &local);
-  char buf[128];
-  return std::strftime(buf, sizeof buf, "%x %X", &local) ? buf : "";
+namespace fs = std::filesystem;
+
+// Thin wrappers over the C runtime's descriptor calls, which differ only in name on Windows.
+#ifdef _WIN32
+int OpenExclusive(const std::string& path) {
+  return _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+long WriteSome(int fd, const char* data, std::size_t size) {
+  // _write takes an unsigned count; large buffers go in slices.
+  const unsigned slice = size > (1u << 30) ? (1u << 30) : static_cast<unsigned>(size);
+  return _write(fd, data, slice);
+}
+int SyncToDisk(int fd) { return _commit(fd); }
+int CloseFd(int fd) { return _close(fd); }
+#else
+int OpenExclusive(const std::string& path) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+long WriteSome(int fd, const char* data, std::size_t size) {
+  return static_cast<long>(::write(fd, data, size));
+}
+int SyncToDisk(int fd) { return ::fsync(fd); }
+int CloseFd(int fd) { return ::close(fd); }
+#endif
+
+class DiskFile final : public LogFile {
+ public:
+  explicit DiskFile(int fd) : fd_(fd) {}
+  ~DiskFile() override {
+    if (fd_ >= 0) CloseFd(fd_);
+  }
+  bool Write(std::string_view bytes) override {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+      const long n = WriteSome(fd_, p, left);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;  // disk full or I/O error: the caller drops the file
+      p += n;
+      left -= static_cast<std::size_t>(n);
+    }
+    return true;
+  }
+  bool Finish() override {
+    const bool synced = SyncToDisk(fd_) == 0;
+    const bool closed = CloseFd(fd_) == 0;  // a failed close can mean lost writes on network disks
+    fd_ = -1;
+    return synced && closed;
+  }
+
+ private:
+  int fd_;
+};
+
+#ifndef _WIN32
+// A rename reaches the disk only when its folder does; without this a power cut could undo it.
+void SyncFolder(const std::string& file) {
+  fs::path folder = fs::path(file).parent_path();
+  if (folder.empty()) folder = ".";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+
+bool LocalTime(std::time_t t, std::tm& out) {
+#ifdef _WIN32
+  return localtime_s(&out, &t) == 0;
+#else
+  return localtime_r(&t, &out) != nullptr;
+#endif
+}
+
+// A name no other writer picks: two copies of the game may be logging at once.
+std::string TempPath(const std::string& folder, int attempt) {
+  static std::atomic<std::uint64_t> counter{0};
+  const auto ticks = static_cast<std::uint64_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  int local = 0;  // its address differs between processes where addresses are randomised
+  std::uint64_t v = ticks ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull) ^
+                    (reinterpret_cast<std::uintptr_t>(&local) << 16) ^ static_cast<std::uint64_t>(attempt);
+  char hex[17];
+  for (int i = 15; i >= 0; --i, v >>= 4) hex[i] = "0123456789abcdef"[v & 15];
+  hex[16] = '\0';
+  return folder + kLossLogName + "." + hex + ".tmp";
 }
 
 }  // namespace
 
-void WriteLossLog(Game& game) {
-  std::string entry =
-      "Logged at " + (game.logEnv() ? game.logEnv()->LocalDateTimeText() : NowText()) + "\r\n";
-  for (int i = 1; i <= game.MoveCount && i <= 9; ++i) {
-    const MoveRecord& m = game.History[static_cast<std::size_t>(i)];
-    const char* who = m.mark == "O" ? "Human at (" : m.mark == "X" ? "AIBot at (" : "Empty at (";
-    entry += who + std::to_string(m.x) + "," + std::to_string(m.y) + ").\r\n";
+std::string SystemLossLogEnv::LocalDateTimeText() {
+  std::tm local{};
+  if (!LocalTime(std::time(nullptr), local)) return "";
+  std::ostringstream out;
+  // The user's locale gives the regional date and time; a LANG naming no installed locale
+  // makes std::locale("") throw, and then the neutral format is used.
+  try {
+    out.imbue(std::locale(""));
+  } catch (...) {
+    out.imbue(std::locale::classic());
   }
-  const std::string path = game.AppFolder + "AILog.txt";
-  std::string previous;
-  {
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      previous += line + "\r\n";
+  out << std::put_time(&local, "%x %X");
+  return out.str();
+}
+
+ReadResult SystemLossLogEnv::ReadWhole(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  errno = 0;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size < bytes.max_size()) bytes.reserve(static_cast<std::size_t>(size));
+  char buffer[1 << 16];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+  const bool ok = !std::ferror(f);  // a folder opens on some systems but fails to read
+  std::fclose(f);
+  return ok ? ReadResult::Read : ReadResult::Failed;
+}
+
+std::unique_ptr<LogFile> SystemLossLogEnv::CreateNew(const std::string& path) {
+  const int fd = OpenExclusive(path);
+  if (fd < 0) return nullptr;
+  return std::make_unique<DiskFile>(fd);
+}
+
+bool SystemLossLogEnv::Replace(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  // The new file takes over the access rights the log had.
+  const fs::file_status old = fs::status(to, ec);
+  if (!ec && fs::is_regular_file(old)) fs::permissions(from, old.permissions(), ec);
+  // Replaces an existing file on every platform (by MoveFileEx on Windows, rename elsewhere).
+  fs::rename(from, to, ec);
+  if (ec) return false;
+#ifndef _WIN32
+  SyncFolder(to);
+#endif
+  return true;
+}
+
+void SystemLossLogEnv::Remove(const std::string& path) {
+  std::error_code ec;
+  fs::remove(path, ec);
+}
+
+std::string LossLogEntry(const GameState& state, std::string_view when) {
+  std::string entry = "Logged at ";
+  for (char c : when) entry += (c == '\r' || c == '\n') ? ' ' : c;
+  entry += "\r\n";
+  const int count = state.MoveCount < 9 ? state.MoveCount : 9;
+  for (int i = 1; i <= count; ++i) {
+    const MoveRecord& m = state.History[static_cast<std::size_t>(i)];
+    entry += m.mark == "O" ? "Human at (" : m.mark == "X" ? "AIBot at (" : "Empty at (";
+    entry += std::to_string(m.x) + "," + std::to_string(m.y) + ").\r\n";
+  }
+  return entry;
+}
+
+void AppendCrLfLines(std::string& out, std::string_view text) {
+  out.reserve(out.size() + text.size() + 2);
+  // Lines already ended by CR LF are copied in runs; only other line ends break a run.
+  std::size_t run = 0;
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    if (c == '\r' && i + 1 < n && text[i + 1] == '\n') {
+      ++i;
+      continue;
     }
+    out.append(text.data() + run, i - run);
+    out += "\r\n";
+    run = i + 1;
   }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << entry << "\r\n" << previous;
+  out.append(text.data() + run, n - run);
+  if (n > 0 && text[n - 1] != '\n' && text[n - 1] != '\r') out += "\r\n";
+}
+
+void WriteLossLog(Game& game) {
+  static SystemLossLogEnv systemEnv;
+  LossLogEnv& env = game.logEnv() ? *game.logEnv() : systemEnv;
+  const std::string path = game.AppFolder + kLossLogName;
+  std::string temp;  // set only once we have created it, so we never remove another's file
+  try {
+    std::string previous;
+    // A log that exists but cannot be read is left alone: rewriting it would lose its entries.
+    if (env.ReadWhole(path, previous) == ReadResult::Failed) return;
+    std::string text = LossLogEntry(game, env.LocalDateTimeText());
+    text += "\r\n";
+    AppendCrLfLines(text, previous);
+    std::string().swap(previous);  // the old text is in `text` now; halve the peak memory
+
+    std::unique_ptr<LogFile> file;
+    for (int attempt = 0; attempt < 8 && !file; ++attempt) {
+      const std::string candidate = TempPath(game.AppFolder, attempt);
+      file = env.CreateNew(candidate);
+      if (file) temp = candidate;
+    }
+    if (!file) return;
+    const bool written = file->Write(text) && file->Finish();
+    file.reset();  // closed before the rename or removal: Windows refuses either on an open file
+    if (written && env.Replace(temp, path)) return;
+  } catch (...) {
+    // Out of memory or a throwing environment: the log is simply not written this time.
+  }
+  if (temp.empty()) return;
+  try {
+    env.Remove(temp);
+  } catch (...) {
+  }
 }
 
 }  // namespace zandor

@@ -1,20 +1,66 @@
 // The loss log: every game the top level loses is added at the top of AILog.txt.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace zandor {
 
 class Game;
+struct GameState;
 
-// What the log needs from the outside world, injectable so tests never depend on today or the disk.
+// A new file being written. Dropping it before Finish closes it; its content is then of no use.
+class LogFile {
+ public:
+  virtual ~LogFile() = default;
+  // Writes all of the bytes; false when any of them could not be written.
+  virtual bool Write(std::string_view bytes) = 0;
+  // Flushes the content to the disk and closes the file; false when either step fails.
+  virtual bool Finish() = 0;
+};
+
+enum class ReadResult { Read, Missing, Failed };
+
+// What the log needs from the outside world, injectable so tests never depend on today or the disk
+// and can make any step fail.
 class LossLogEnv {
  public:
   virtual ~LossLogEnv() = default;
-  // The local short date, a blank, the time with seconds.
+  // The local short date, a blank, the time with seconds, in the user's format.
   virtual std::string LocalDateTimeText() = 0;
+  // Reads the whole file into bytes. Missing only when neither the file nor its folder exists.
+  virtual ReadResult ReadWhole(const std::string& path, std::string& bytes) = 0;
+  // Creates a file that must not exist yet; null when it exists or cannot be made.
+  virtual std::unique_ptr<LogFile> CreateNew(const std::string& path) = 0;
+  // Puts `from` in the place of `to` in one step, replacing `to` if it exists.
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
+  virtual void Remove(const std::string& path) = 0;
 };
 
+// The real clock, locale and disk. Not final: tests override single steps.
+class SystemLossLogEnv : public LossLogEnv {
+ public:
+  std::string LocalDateTimeText() override;
+  ReadResult ReadWhole(const std::string& path, std::string& bytes) override;
+  std::unique_ptr<LogFile> CreateNew(const std::string& path) override;
+  bool Replace(const std::string& from, const std::string& to) override;
+  void Remove(const std::string& path) override;
+};
+
+inline constexpr const char* kLossLogName = "AILog.txt";
+
+// The entry for the finished game: "Logged at " and the time, then one line per placed mark.
+// Line breaks inside `when` become blanks so the time stays on the "Logged at " line.
+std::string LossLogEntry(const GameState& state, std::string_view when);
+
+// Appends text with every line ended by CR LF. CR LF, a lone LF and a lone CR each end a line;
+// every other byte is copied as it is, and a last line without an end gets one.
+void AppendCrLfLines(std::string& out, std::string_view text);
+
+// Puts the finished game at the top of AppFolder + "AILog.txt". The file is replaced in one step,
+// so it holds either the old text or the new; on any failure it is left as it was and the
+// game goes on (nothing is thrown).
 void WriteLossLog(Game& game);
 
 }  // namespace zandor
