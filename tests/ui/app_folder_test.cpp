@@ -16,6 +16,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The variable that names the per-user data folder here, and the game's folder inside it.
+#ifdef _WIN32
+constexpr const char* kDataVariable = "LOCALAPPDATA";
+constexpr const char* kDataLeaf = "Zandor";
+#else
+constexpr const char* kDataVariable = "XDG_DATA_HOME";
+constexpr const char* kDataLeaf = "zandor";
+#endif
+constexpr char kSep = kPathSeparator;
+
 EnvLookup FakeEnv(std::map<std::string, std::string> vars) {
   return [vars](const std::string& name) -> std::optional<std::string> {
     auto it = vars.find(name);
@@ -66,15 +76,20 @@ class AppFolderTest : public ::testing::Test {
   }
 
   std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
-  EnvLookup DataHome(const std::string& relative) const { return FakeEnv({{"XDG_DATA_HOME", Path(relative)}}); }
+  EnvLookup DataHome(const std::string& relative) const { return FakeEnv({{kDataVariable, Path(relative)}}); }
+  std::string UserFolder(const std::string& dataHome) const {
+    return Path(dataHome) + kSep + kDataLeaf + kSep;
+  }
   // A folder this user cannot write: the program's folder made read-only, or, for root, who may
   // write there anyway, the kernel's /proc; "" when neither works.
   std::string ReadOnlyFolder() {
     fs::permissions(root_ / "program", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     if (!FolderWritable(Path("program"))) return Path("program");
+#ifndef _WIN32
     std::error_code ec;
     if (fs::is_directory("/proc", ec) && !FolderWritable("/proc")) return "/proc";
+#endif
     return {};
   }
 
@@ -91,30 +106,30 @@ TEST_F(AppFolderTest, WritableProbeLeavesNothingBehind) {
 }
 
 TEST_F(AppFolderTest, AWritableProgramFolderKeepsTheLog) {
-  EXPECT_EQ(ResolveAppFolder(Path("program"), '/', DataHome("data")), Path("program") + "/");
-  EXPECT_EQ(ResolveAppFolder(Path("program") + "/", '/', DataHome("data")), Path("program") + "/");
+  EXPECT_EQ(ResolveAppFolder(Path("program"), kSep, DataHome("data")), Path("program") + kSep);
+  EXPECT_EQ(ResolveAppFolder(Path("program") + kSep, kSep, DataHome("data")), Path("program") + kSep);
   EXPECT_FALSE(fs::exists(root_ / "data")) << "no user folder is made when it is not needed";
 }
 
 TEST_F(AppFolderTest, AReadOnlyProgramFolderSendsTheLogToTheUserFolder) {
   const std::string locked = ReadOnlyFolder();
   if (locked.empty()) GTEST_SKIP() << "no folder here refuses this user";
-  const std::string user = ResolveAppFolder(locked, '/', DataHome("deep/data"));
-  EXPECT_EQ(user, Path("deep/data") + "/zandor/");
+  const std::string user = ResolveAppFolder(locked, kSep, DataHome("deep/data"));
+  EXPECT_EQ(user, UserFolder("deep/data"));
   EXPECT_TRUE(fs::is_directory(user)) << "the user folder is created on demand";
 }
 
 TEST_F(AppFolderTest, FallsBackOnlyWhenAUserFolderCanBeMade) {
   const std::string locked = ReadOnlyFolder();
   if (locked.empty()) GTEST_SKIP() << "no folder here refuses this user";
-  EXPECT_EQ(ResolveAppFolder(locked, '/', FakeEnv({})), locked + "/")
+  EXPECT_EQ(ResolveAppFolder(locked, kSep, FakeEnv({})), locked + kSep)
       << "no user folder named: the plain rule stays";
-  EXPECT_EQ(ResolveAppFolder(locked, '/', DataHome("plain-file/data")), locked + "/")
+  EXPECT_EQ(ResolveAppFolder(locked, kSep, DataHome("plain-file/data")), locked + kSep)
       << "a user folder that cannot be created is not used";
 }
 
 TEST_F(AppFolderTest, AMissingProgramFolderKeepsThePlainRule) {
-  EXPECT_EQ(ResolveAppFolder(Path("missing"), '/', DataHome("data")), Path("missing") + "/");
+  EXPECT_EQ(ResolveAppFolder(Path("missing"), kSep, DataHome("data")), Path("missing") + kSep);
   EXPECT_FALSE(fs::exists(root_ / "data"));
 }
 
@@ -127,11 +142,11 @@ TEST_F(AppFolderTest, TheLossLogOfAnInstalledGameLandsInTheUserFolder) {
   rig.toolkit.programFolder = locked;
   rig.app.SetEnvironment(DataHome("data"));
   rig.Started();
-  ASSERT_EQ(rig.game.AppFolder, Path("data") + "/zandor/");
+  ASSERT_EQ(rig.game.AppFolder, UserFolder("data"));
 
   test::SetBoard(rig.game, "OXOXO...O");
   WriteLossLog(rig.game);
-  std::ifstream in(root_ / "data" / "zandor" / "AILog.txt", std::ios::binary);
+  std::ifstream in(root_ / "data" / kDataLeaf / "AILog.txt", std::ios::binary);
   ASSERT_TRUE(in.is_open());
   std::string first;
   std::getline(in, first);

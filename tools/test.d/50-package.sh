@@ -35,8 +35,8 @@ arch="$(dpkg --print-architecture)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 [[ "$depends" == *libqt6widgets6* && "$depends" == *libc6* ]] || fail "library dependencies missing: $depends"
 
-# Install it the way a user would.
-apt_get install -y "$deb"
+# Install it the way a user would; --reinstall so a copy left by an earlier run is replaced too.
+apt_get install -y --reinstall "$deb"
 installed=yes
 dpkg-query -W -f='${Status}' zandor | grep -q 'install ok installed' || fail "not installed"
 program=/usr/games/zandor
@@ -63,8 +63,17 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
-mkdir -p "$work/home"
-HOME="$work/home" XDG_DATA_HOME="" QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
+# It runs as a player who cannot write /usr/games (nobody, when this runs as root), so the folder
+# of its loss log must appear in that player's home at start.
+player_home="$work/player"
+mkdir -p "$player_home"
+as_player=()
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$work"
+  chown 65534:65534 "$player_home"
+  as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+"${as_player[@]}" env HOME="$player_home" XDG_DATA_HOME= QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 name=""
 for _ in $(seq 100); do
@@ -77,6 +86,7 @@ for _ in $(seq 100); do
 done
 [ "$name" = "$caption" ] || fail "no window with the caption '$caption' (last seen: '$name')"
 echo "package: the installed game shows '$name'"
+[ -d "$player_home/.local/share/zandor" ] || fail "no per-user folder for the loss log in the player's home"
 kill "$game_pid"; wait "$game_pid" 2>/dev/null || true; game_pid=""
 kill "$xvfb_pid"; wait "$xvfb_pid" 2>/dev/null || true; xvfb_pid=""
 
