@@ -37,7 +37,8 @@ void Game::RecordMove(std::uint8_t x, std::uint8_t y, std::uint8_t mark) {
   MoveRecord& record = History.at(MoveCount);
   record.x = x;
   record.y = y;
-  record.mark = mark == kO ? "O" : mark == kX ? "X" : " ";
+  // One character assigned as such: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal assignment here.
+  record.mark.assign(1, mark == kO ? 'O' : mark == kX ? 'X' : ' ');
 }
 
 Flag Game::CheckLines() {
