@@ -184,7 +184,9 @@ def answer_to(session, cell, before):
 
 
 def computer(session):
-    slack = 0.05
+    # Screenshots bound the moment the X appears from both sides; a busy machine may also deliver the
+    # click a little late, which adds to the upper bound but is no part of the think time.
+    early_slack, late_slack = 0.05, 0.15
     for level_key, corners in (("i", [4]), ("n", [0, 2, 6, 8])):
         session.menu("d", level_key)
         for cell in corners:
@@ -193,7 +195,7 @@ def computer(session):
             board, earliest, latest = answer_to(session, cell, ".........")
             check(board.count("X") == 1 and board.count("O") == 1 and board[cell] == "O",
                   "one X answers one O: " + board)
-            check(latest >= 0.3 - slack and earliest <= 0.5 + slack,
+            check(latest >= 0.3 - early_slack and earliest <= 0.5 + late_slack,
                   "think time outside 0.3 to 0.5 s: seen between %.3f and %.3f s" % (earliest, latest))
             print("answer to %d after %.3f to %.3f s" % (cell, earliest, latest))
             if level_key == "n":
