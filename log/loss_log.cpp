@@ -175,6 +175,30 @@ void SystemLossLogEnv::Remove(const std::string& path) {
   fs::remove(path, ec);
 }
 
+void SystemLossLogEnv::RemoveStaleTemporaries(const std::string& folder) {
+  std::error_code ec;
+  const auto limit = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    if (!IsTemporaryLogName(it->path().filename().string())) continue;
+    std::error_code itemEc;
+    if (!it->is_regular_file(itemEc) || itemEc) continue;
+    const auto written = it->last_write_time(itemEc);
+    if (!itemEc && written < limit) fs::remove(it->path(), itemEc);
+  }
+}
+
+bool IsTemporaryLogName(std::string_view name) {
+  const std::string_view head = kLossLogName;
+  constexpr std::string_view tail = ".tmp";
+  if (name.size() != head.size() + 1 + 16 + tail.size()) return false;
+  if (name.substr(0, head.size()) != head || name[head.size()] != '.') return false;
+  if (name.substr(name.size() - tail.size()) != tail) return false;
+  for (char c : name.substr(head.size() + 1, 16))
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+  return true;
+}
+
 std::string LossLogEntry(const GameState& state, std::string_view when) {
   std::string entry = "Logged at ";
   for (char c : when) entry += (c == '\r' || c == '\n') ? ' ' : c;
@@ -231,7 +255,11 @@ void WriteLossLog(Game& game) {
     if (!file) return;
     const bool written = file->Write(text) && file->Finish();
     file.reset();  // closed before the rename or removal: Windows refuses either on an open file
-    if (written && env.Replace(temp, path)) return;
+    if (written && env.Replace(temp, path)) {
+      temp.clear();  // it is the log now
+      env.RemoveStaleTemporaries(game.AppFolder);
+      return;
+    }
   } catch (...) {
     // Out of memory or a throwing environment: the log is simply not written this time.
   }

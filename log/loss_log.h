@@ -36,6 +36,8 @@ class LossLogEnv {
   // Puts `from` in the place of `to` in one step, replacing `to` if it exists.
   virtual bool Replace(const std::string& from, const std::string& to) = 0;
   virtual void Remove(const std::string& path) = 0;
+  // Removes temporary files that writers killed long ago left in the folder.
+  virtual void RemoveStaleTemporaries(const std::string& folder) = 0;
 };
 
 // The real clock, locale and disk. Not final: tests override single steps.
@@ -46,9 +48,15 @@ class SystemLossLogEnv : public LossLogEnv {
   std::unique_ptr<LogFile> CreateNew(const std::string& path) override;
   bool Replace(const std::string& from, const std::string& to) override;
   void Remove(const std::string& path) override;
+  // Only names TemporaryLogName can make, and only those untouched for an hour: a writer that
+  // is still running is never that slow.
+  void RemoveStaleTemporaries(const std::string& folder) override;
 };
 
 inline constexpr const char* kLossLogName = "AILog.txt";
+
+// True for the names of the log's temporary files: "AILog.txt." and 16 hex digits and ".tmp".
+bool IsTemporaryLogName(std::string_view name);
 
 // The entry for the finished game: "Logged at " and the time, then one line per placed mark.
 // Line breaks inside `when` become blanks so the time stays on the "Logged at " line.

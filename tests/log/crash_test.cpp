@@ -91,6 +91,7 @@ TEST(LossLogCrash, KilledWriterLeavesTheOldOrTheNewText) {
     // A killed writer cannot remove its temporary file; clear it so the folder stays small.
     for (const auto& name : folder.Entries()) {
       if (name == kLossLogName) continue;
+      EXPECT_TRUE(IsTemporaryLogName(name)) << name << " would never be cleaned up";
       std::filesystem::remove(folder.path() / name);
       ++leftovers;
     }

@@ -1,6 +1,7 @@
 // The loss log: its format, which games reach it, what it keeps of earlier text, and failures.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <regex>
@@ -192,6 +193,30 @@ TEST(LossLogSystem, DefaultEnvironmentWritesTheRealFile) {
   EXPECT_EQ(text.rfind("Logged at ", 0), 0u);
   EXPECT_EQ(text.substr(text.size() - moves.size()), moves);
   EXPECT_EQ(text.find('\n'), text.size() - moves.size() - 1) << "the time stays on its line";
+}
+
+TEST(LossLogSystem, OnlyOldTemporaryFilesOfTheLogAreCleanedUp) {
+  LogRig r;
+  const auto hoursAgo = [](int h) { return std::filesystem::file_time_type::clock::now() - std::chrono::hours(h); };
+  const struct {
+    const char* name;
+    int age;
+    bool kept;
+  } files[] = {
+      {"AILog.txt.0123456789abcdef.tmp", 2, false},  // left by a writer killed long ago
+      {"AILog.txt.fedcba9876543210.tmp", 0, true},   // may belong to a writer still running
+      {"AILog.txt.ABCDEF0123456789.tmp", 2, true},   // not a name the log makes
+      {"AILog.txt.0123456789abcde.tmp", 2, true},
+      {"AILog.txt.old", 2, true},
+      {"notes.tmp", 2, true},
+  };
+  for (const auto& f : files) {
+    WriteBytes(r.folder.path() / f.name, "x");
+    std::filesystem::last_write_time(r.folder.path() / f.name, hoursAgo(f.age));
+  }
+  r.Finish(kOWinsTopRow, kO, 2, 0);
+  for (const auto& f : files) EXPECT_EQ(std::filesystem::exists(r.folder.path() / f.name), f.kept) << f.name;
+  EXPECT_EQ(ReadBytes(r.folder.LogPath()), kTopRowEntry);
 }
 
 #ifndef _WIN32
