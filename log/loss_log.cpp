@@ -244,7 +244,7 @@ void WriteLossLog(Game& game) {
     std::string text = LossLogEntry(game, env.LocalDateTimeText());
     text += "\r\n";
     AppendCrLfLines(text, previous);
-    std::string().swap(previous);  // the old text is in `text` now; halve the peak memory
+    std::string().swap(previous);  // the old text is in `text` now; free it before the slow part
 
     std::unique_ptr<LogFile> file;
     for (int attempt = 0; attempt < 8 && !file; ++attempt) {

@@ -29,7 +29,8 @@ class LossLogEnv {
   virtual ~LossLogEnv() = default;
   // The local short date, a blank, the time with seconds, in the user's format.
   virtual std::string LocalDateTimeText() = 0;
-  // Reads the whole file into bytes. Missing only when neither the file nor its folder exists.
+  // Reads the whole file into bytes. Missing when there is no such file (or no such folder);
+  // Failed for anything else that stops the read, such as the path naming a folder.
   virtual ReadResult ReadWhole(const std::string& path, std::string& bytes) = 0;
   // Creates a file that must not exist yet; null when it exists or cannot be made.
   virtual std::unique_ptr<LogFile> CreateNew(const std::string& path) = 0;
