@@ -149,10 +149,7 @@ void PaintMask(Image& art, const SpriteRect& image, const SpriteRect& mask) {
       art.At(mask.x + x, mask.y + y) = art.At(image.x + x, image.y + y) == kWhite ? kWhite : kBlack;
 }
 
-}  // namespace
-
-Image MakeArtwork() {
-  Image art(kArtWidth, kArtHeight, kWhite);
+void PaintArtwork(Image& art) {
   PaintStone(art);
   PaintStroke(art, true, 109.5f, 14, 286, 7.0f, 3);
   PaintStroke(art, true, 208.0f, 12, 288, 6.0f, 8);
@@ -162,8 +159,21 @@ Image MakeArtwork() {
   PaintO(art, kOImage.x, kOImage.y);
   PaintMask(art, kXImage, kXMask);
   PaintMask(art, kOImage, kOMask);
+}
+
+// Drawn once per process: start-up wants the art for the back buffer and for both icon sizes.
+const Image& Artwork() {
+  static const Image art = [] {
+    Image a(kArtWidth, kArtHeight, kWhite);
+    PaintArtwork(a);
+    return a;
+  }();
   return art;
 }
+
+}  // namespace
+
+Image MakeArtwork() { return Artwork(); }
 
 const std::array<std::uint32_t, 16> kIconPalette = {
     Rgb(0, 0, 0),       Rgb(40, 34, 30),    Rgb(88, 76, 64),    Rgb(140, 124, 104),
@@ -186,19 +196,28 @@ std::uint32_t NearestPaletteColour(float r, float g, float b) {
   return best;
 }
 
+// The board with X, O, X down its diagonal, drawn with the game's own raster operations.
+const Image& SampleBoard() {
+  static const Image board = [] {
+    Image art = Artwork();
+    const std::uint8_t marks[3] = {kX, kO, kX};
+    for (int i = 0; i < 3; ++i) {
+      const SpriteRect& mask = marks[i] == kO ? kOMask : kXMask;
+      const SpriteRect& image = marks[i] == kO ? kOImage : kXImage;
+      Blit(art, MarkLeft(i), MarkTop(i), mask.width, mask.height, art, mask.x, mask.y, RasterOp::MergePaint);
+      Blit(art, MarkLeft(i), MarkTop(i), image.width, image.height, art, image.x, image.y, RasterOp::SrcAnd);
+    }
+    return art;
+  }();
+  return board;
+}
+
 }  // namespace
 
 Image MakeIcon(int size) {
-  // Sample the board art in the middle of a 3 x 3 board with an X and an O, scaled to the icon size,
-  // then bring every pixel to the nearest of the 16 palette colours.
-  Image art = MakeArtwork();
-  Blit(art, MarkLeft(0), MarkTop(0), kXMask.width, kXMask.height, art, kXMask.x, kXMask.y, RasterOp::MergePaint);
-  Blit(art, MarkLeft(0), MarkTop(0), kXImage.width, kXImage.height, art, kXImage.x, kXImage.y, RasterOp::SrcAnd);
-  Blit(art, MarkLeft(1), MarkTop(1), kOMask.width, kOMask.height, art, kOMask.x, kOMask.y, RasterOp::MergePaint);
-  Blit(art, MarkLeft(1), MarkTop(1), kOImage.width, kOImage.height, art, kOImage.x, kOImage.y, RasterOp::SrcAnd);
-  Blit(art, MarkLeft(2), MarkTop(2), kXMask.width, kXMask.height, art, kXMask.x, kXMask.y, RasterOp::MergePaint);
-  Blit(art, MarkLeft(2), MarkTop(2), kXImage.width, kXImage.height, art, kXImage.x, kXImage.y, RasterOp::SrcAnd);
-
+  // Average the sample board down to the icon size, then bring every pixel to the nearest of the
+  // 16 palette colours; a dark rim keeps the icon's edge visible on light and dark panels alike.
+  const Image& art = SampleBoard();
   Image icon(size, size);
   const float step = static_cast<float>(kBoardSize) / static_cast<float>(size);
   for (int y = 0; y < size; ++y) {
