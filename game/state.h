@@ -36,8 +36,12 @@ struct GameState {
   std::array<MoveRecord, 10> History{};    // History[1..9]; [0] unused
   std::string AppFolder;
 
-  std::uint8_t& Cell(int x, int y) { return Board[static_cast<std::size_t>(y * 3 + x)]; }
-  std::uint8_t Cell(int x, int y) const { return Board[static_cast<std::size_t>(y * 3 + x)]; }
+  std::uint8_t& Cell(int x, int y) {
+    return Board[static_cast<std::size_t>(y) * 3 + static_cast<std::size_t>(x)];
+  }
+  std::uint8_t Cell(int x, int y) const {
+    return Board[static_cast<std::size_t>(y) * 3 + static_cast<std::size_t>(x)];
+  }
 };
 
 }  // namespace zandor

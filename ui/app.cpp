@@ -87,7 +87,7 @@ std::string UserDataFolder(const EnvLookup& env, char separator) {
 
 std::string ResolveAppFolder(const std::string& programFolder, char separator, const EnvLookup& env) {
   namespace fs = std::filesystem;
-  const std::string folder = AppFolderFrom(programFolder, separator);
+  std::string folder = AppFolderFrom(programFolder, separator);
   std::error_code ec;
   // Only a real folder that refuses writing is replaced; anything else keeps the plain rule.
   if (!fs::is_directory(fs::path(folder), ec) || FolderWritable(folder)) return folder;
