@@ -195,6 +195,9 @@ void Win32Toolkit::Refresh() {
   GdiFlush();
   // Painted before returning: a pause may follow at once and dispatches nothing.
   if (board_) RedrawWindow(board_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  // A zero-length wait that dispatches nothing: a window system that batches painted pixels until the
+  // thread goes idle (Wine does) shows them now, not after the pause that may follow.
+  MsgWaitForMultipleObjectsEx(0, nullptr, 0, 0, 0);
   ++refreshes_;
   if (!dumpFolder_.empty()) Dump();
 }

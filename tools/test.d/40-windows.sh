@@ -1,0 +1,75 @@
+# The Windows builds: the PE32 release checked as built, the 64-bit build's tests and real window under Wine.
+source "$ROOT/tools/lib.sh"
+cd "$ROOT"
+
+fail() {
+  echo "windows: $*" >&2
+  exit 1
+}
+step() { echo "--- windows: $* ($(( $(date +%s) - stage_start )) s)"; }
+stage_start=$(date +%s)
+
+# No window procedure or window-data call may cast away a pointer's width: the 64-bit build would run
+# but the same source could truncate elsewhere.
+if grep -nE '\(WNDPROC\)|_cast<WNDPROC>|SetWindowLong[AW]?\(|GetWindowLong[AW]?\(|\(LONG\)|_cast<LONG>' \
+    ui/win32/*.cpp ui/win32/*.h tests/win32/*.cpp; then
+  fail "casts that hide 32-bit faults (use WNDPROC-typed functions and Get/SetWindowLongPtr with LONG_PTR)"
+fi
+
+step "32-bit release build"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+exe=build/win32/ui/win32/zandor.exe
+description=$(file -b "$exe")
+echo "$exe: $description, $(stat -c %s "$exe") bytes"
+[[ "$description" == "PE32 executable (GUI) Intel 80386"* ]] || fail "zandor.exe is not a 32-bit GUI program"
+imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3)}' | sort -u | tr '\n' ' ')
+echo "imports: $imports"
+for dll in $imports; do
+  case "$dll" in
+    GDI32.DLL | KERNEL32.DLL | USER32.DLL | MSVCRT.DLL) ;;
+    *) fail "zandor.exe needs $dll, which Windows does not ship" ;;
+  esac
+done
+grep -q -- '-Werror' build/win32/ui/win32/CMakeFiles/zandor.dir/flags.make || fail "the release is not built with -Werror"
+(cd build/win32 && cpack -G ZIP >/dev/null)
+package=$(ls build/win32/zandor-*-win32.zip)
+listing=$(unzip -Z1 "$package" | sort | tr '\n' ' ')
+[ "$listing" = "README.txt zandor.exe " ] || fail "$package holds: $listing"
+echo "package: $package"
+
+step "64-bit build"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+
+# One Wine prefix for this run, in a folder of its own, with its server kept up between programs.
+work=$(mktemp -d /tmp/zandor-windows.XXXXXX)
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+step "Wine prefix"
+mkdir -p "$WINEPREFIX"
+/usr/lib/wine/wineserver -p 120
+DISPLAY="" /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+
+step "core and window logic tests under Wine"
+DISPLAY="" ctest --preset win64
+
+step "the real window under Wine and Xvfb"
+# Xvfb picks a free display itself and tells its number.
+exec 9>"$work/display"
+Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 9>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+ctest --test-dir build/win64 -L window --output-on-failure
+python3 tests/win32/play_window.py build/win64/ui/win32/zandor.exe build/win64/tests/win32/null_boards.exe \
+  "$work/play"
+step "done"
