@@ -65,10 +65,13 @@ TEST(LossLogCrash, KilledWriterLeavesTheOldOrTheNewText) {
 
   const unsigned seed = static_cast<unsigned>(std::random_device{}());
   std::mt19937 rng(seed);
-  std::uniform_real_distribution<double> delayUs(0.0, wholeUs * 1.05);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(50);
+  // Kills land anywhere in the first nine tenths of a write, so on a busy machine, where one write
+  // may run faster than the measured one, most writers are still caught; the deadline only guards
+  // against a machine so loaded that the test could not finish.
+  std::uniform_real_distribution<double> delayUs(0.0, wholeUs * 0.9);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(150);
   int kills = 0, oldText = 0, newText = 0, leftovers = 0, runs = 0;
-  while (kills < 200 && runs < 1000 && std::chrono::steady_clock::now() < deadline) {
+  while (kills < 200 && runs < 2000 && std::chrono::steady_clock::now() < deadline) {
     ++runs;
     pid = StartWriter(rig.game);
     ASSERT_GT(pid, 0);
