@@ -219,6 +219,11 @@ def run():
     if differences(w.screenshot(), w.board()) != 0:
         fail("the screen does not show the board's picture")
 
+    # A key right after start-up reaches the game without a click first: F2 redraws a new match.
+    before_f2 = w.refreshes()
+    w.key("F2")
+    w.wait(lambda: w.refreshes() > before_f2, "F2 handled before any click")
+
     # One player: O in the centre, and the computer answers in one of the other cells.
     w.click(150, 150)
     w.wait(lambda: any(differences(w.board(), ref[n]) == 0 for n in ref if n.startswith("answer")),
