@@ -183,10 +183,12 @@ void Win32Toolkit::CloseAndExit() {
 std::string Win32Toolkit::ProgramFolder() { return Utf8FromWide(FolderOfModulePath(ModulePath())); }
 
 void Win32Toolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
+  if (!picture_) return;  // no surfaces before the window exists
   picture_->BlitFrom(*artwork_, x, y, width, height, srcX, srcY, op);
 }
 
 void Win32Toolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
+  if (!picture_) return;
   // The toolkit's colour is already a COLORREF (0x00BBGGRR).
   picture_->DrawLine(x1, y1, x2, y2, static_cast<COLORREF>(colourBgr), kPenWidth);
 }
@@ -209,6 +211,7 @@ void Win32Toolkit::SetChecked(MenuItem item, bool checked) {
 }
 
 void Win32Toolkit::Dump() {
+  if (!picture_) return;
   picture_->SaveBmp(dumpFolder_ + L"\\board.bmp");
   POINT origin{0, 0};
   if (board_) ClientToScreen(board_, &origin);
