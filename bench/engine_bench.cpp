@@ -71,7 +71,8 @@ void BM_HeadlessMatch(benchmark::State& state) {
       const std::uint8_t moves = game.MoveCount;
       const auto cell = static_cast<int>(player.Next() * 9.0f);
       if (game.Board[static_cast<std::size_t>(cell)] != kEmpty) continue;
-      app.picMain_MouseUp(1, 0, static_cast<float>(cell % 3 * 100 + 50), static_cast<float>(cell / 3 * 100 + 50));
+      app.picMain_MouseUp(1, 0, static_cast<float>(cell % 3 * 100 + 50),
+                          static_cast<float>(cell / 3 * 100 + 50));
       // A game ended when the score moved or the board emptied (a draw).
       if (game.Score[1] + game.Score[2] != before || game.MoveCount < moves) ++played;
       if (game.Turn == kX) app.HandleKey(113, 0);  // a refused reply can leave X due: start afresh

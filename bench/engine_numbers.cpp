@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     while (clock.Now() - start < 1.0) {
     }
     const double busyCpu = CpuSeconds() - cpu0, busyWall = WallSeconds() - wall0;
-    std::printf("pause_cpu %.2f %.3f\nbusy_cpu %.1f %.3f\n", pauseCpu * 1000, pauseWall, busyCpu * 1000, busyWall);
+    std::printf("pause_cpu %.2f %.3f\nbusy_cpu %.1f %.3f\n", pauseCpu * 1000, pauseWall, busyCpu * 1000,
+                busyWall);
   }
   return 0;
 }

@@ -16,8 +16,10 @@ inline std::uint64_t PlayAllGames(Game& game) {
     if (here.Board[cell] != kEmpty) continue;
     game.PlaceMark(cell % 3, cell / 3, here.Turn == kX ? kX : kO);
     // A finished game has already been replaced by the next one, so the count is back at 0.
-    if (game.MoveCount == 0) ++games;
-    else games += PlayAllGames(game);
+    if (game.MoveCount == 0)
+      ++games;
+    else
+      games += PlayAllGames(game);
     static_cast<GameState&>(game) = here;
   }
   return games;

@@ -61,14 +61,17 @@ class Reader {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kMax = std::numeric_limits<float>::max();
+constexpr float kTiniest = std::numeric_limits<float>::denorm_min();
+constexpr float kSmallest = std::numeric_limits<float>::min();
 // Positions where rounding, range checks and conversions are most likely to go wrong.
 constexpr float kSpecialPositions[] = {
-    kNaN, -kNaN, kInf, -kInf, 0.0f, -0.0f, std::numeric_limits<float>::denorm_min(),
-    std::numeric_limits<float>::min(), 1.0f, 49.999f, 50.0f, 99.999f, 100.0f, 100.0001f,
-    149.5f, 150.0f, 199.999f, 200.0f, 200.0001f, 250.0f, 299.999f, 300.0f, 300.0001f, 301.0f,
-    350.0f, 400.0f, 25650.0f, 25700.0f, 65535.0f, 1e10f, std::numeric_limits<float>::max(),
-    -1.0f, -50.0f, -100.0f, -25650.0f, -std::numeric_limits<float>::max(), 2147483648.0f,
-    -2147483648.0f, 4294967296.0f, 1e30f};
+    kNaN,     -kNaN,   kInf,      -kInf,    0.0f,          -0.0f,          kTiniest,      kSmallest,
+    1.0f,     49.999f, 50.0f,     99.999f,  100.0f,        100.0001f,      149.5f,        150.0f,
+    199.999f, 200.0f,  200.0001f, 250.0f,   299.999f,      300.0f,         300.0001f,     301.0f,
+    350.0f,   400.0f,  25650.0f,  25700.0f, 65535.0f,      1e10f,          kMax,          -1.0f,
+    -50.0f,   -100.0f, -25650.0f, -kMax,    2147483648.0f, -2147483648.0f, 4294967296.0f, 1e30f,
+};
 constexpr std::size_t kSpecialCount = std::size(kSpecialPositions);
 
 // The keyboard map, written out again here so the handlers are checked against the table,
@@ -87,7 +90,9 @@ constexpr MenuItem kLevelItems[5] = {MenuItem::Easiest, MenuItem::Easy, MenuItem
                                      MenuItem::Hardest};
 
 // The column or row a release at p belongs to: (p - 50) / 100 rounded half to even.
-int ExpectedCell(float p) { return static_cast<int>(std::nearbyint((static_cast<double>(p) - 50.0) / 100.0)); }
+int ExpectedCell(float p) {
+  return static_cast<int>(std::nearbyint((static_cast<double>(p) - 50.0) / 100.0));
+}
 
 class FixedDate final : public SystemLossLogEnv {
  public:
@@ -177,7 +182,8 @@ class Session {
       ++g_events;
       Check();
     }
-    if (ReadFile(LogPath()) != expectedLog_) Fail("loss log differs from the games O won at level 5", g_events);
+    if (ReadFile(LogPath()) != expectedLog_)
+      Fail("loss log differs from the games O won at level 5", g_events);
   }
 
  private:
@@ -194,11 +200,11 @@ class Session {
     for (std::size_t i = 0; i < g.History.size(); ++i)
       history = history && g.History[i].x == s.state.History[i].x && g.History[i].y == s.state.History[i].y &&
                 g.History[i].mark == s.state.History[i].mark;
-    return history && g.Board == s.state.Board && g.Turn == s.state.Turn && g.OnePlayer == s.state.OnePlayer &&
-           g.Difficulty == s.state.Difficulty && g.AIPhase == s.state.AIPhase && g.LineRule == s.state.LineRule &&
-           g.GameOver == s.state.GameOver && g.MoveCount == s.state.MoveCount && g.Score == s.state.Score &&
-           toolkit_.caption == s.caption && toolkit_.checked == s.checked && toolkit_.refreshes == s.refreshes &&
-           toolkit_.lines == s.lines;
+    return history && g.Board == s.state.Board && g.Turn == s.state.Turn &&
+           g.OnePlayer == s.state.OnePlayer && g.Difficulty == s.state.Difficulty &&
+           g.AIPhase == s.state.AIPhase && g.LineRule == s.state.LineRule && g.GameOver == s.state.GameOver &&
+           g.MoveCount == s.state.MoveCount && g.Score == s.state.Score && toolkit_.caption == s.caption &&
+           toolkit_.checked == s.checked && toolkit_.refreshes == s.refreshes && toolkit_.lines == s.lines;
   }
 
   // What an accepted mark of `mark` at (x, y) must have done, given the state before it.
@@ -211,10 +217,16 @@ class Session {
     }
     const bool ended = game_.Score != before.state.Score || game_.MoveCount <= before.state.MoveCount;
     if (ended) {
-      if (mark == kO && game_.Score[1] == before.state.Score[1] + 1 && game_.OnePlayer && game_.Difficulty == 5)
+      if (mark == kO && game_.Score[1] == before.state.Score[1] + 1 && game_.OnePlayer &&
+          game_.Difficulty == 5)
         ExpectLogEntry(before, x, y);
       return;
     }
+    for (std::size_t i = 1; i <= before.state.MoveCount; ++i)
+      if (game_.History[i].x != before.state.History[i].x ||
+          game_.History[i].y != before.state.History[i].y ||
+          game_.History[i].mark != before.state.History[i].mark)
+        Fail("a move rewrote the History of earlier moves", g_events);
     const MoveRecord& r = game_.History[before.state.MoveCount + 1u];
     if (game_.Cell(x, y) != mark || r.x != x || r.y != y || r.mark != (mark == kO ? "O" : "X"))
       Fail("an accepted mark is not on the board or not recorded next", g_events);
@@ -224,8 +236,10 @@ class Session {
   void ExpectLogEntry(const Snapshot& before, int x, int y) {
     std::string entry = "Logged at 3/14/2001 9:26:53 PM\r\n";
     auto line = [&](const std::string& mark, int cx, int cy) {
-      entry += (mark == "O" ? "Human at (" : mark == "X" ? "AIBot at (" : "Empty at (") + std::to_string(cx) +
-               "," + std::to_string(cy) + ").\r\n";
+      entry += (mark == "O"   ? "Human at ("
+                : mark == "X" ? "AIBot at ("
+                              : "Empty at (") +
+               std::to_string(cx) + "," + std::to_string(cy) + ").\r\n";
     };
     for (int i = 1; i <= before.state.MoveCount; ++i) {
       const MoveRecord& r = before.state.History[static_cast<std::size_t>(i)];
@@ -233,7 +247,8 @@ class Session {
     }
     line("O", x, y);
     expectedLog_ = entry + "\r\n" + expectedLog_;
-    if (ReadFile(LogPath()) != expectedLog_) Fail("loss log entry missing, wrong or earlier entries lost", g_events);
+    if (ReadFile(LogPath()) != expectedLog_)
+      Fail("loss log entry missing, wrong or earlier entries lost", g_events);
   }
 
   void CheckNewMatch(std::optional<Flag> onePlayer) {
@@ -247,7 +262,8 @@ class Session {
     const Snapshot before = Take();
     app_.picMain_MouseUp(button, shift, x, y);
     if (before.state.GameOver || !(x > 0 && y > 0)) {
-      if (!SameAs(before)) Fail("a release off the board or during a finished game changed the game", g_events);
+      if (!SameAs(before))
+        Fail("a release off the board or during a finished game changed the game", g_events);
       return;
     }
     // Beyond the right or bottom edge the treatment is open; the invariants still hold.
@@ -257,9 +273,12 @@ class Session {
 
   void Key(std::int16_t code, std::int16_t shift, int via) {
     const Snapshot before = Take();
-    if (via == 0) app_.HandleKey(code, shift);
-    else if (via == 1) app_.picMain_KeyDown(code, shift);
-    else app_.Form_KeyDown(code, shift);
+    if (via == 0)
+      app_.HandleKey(code, shift);
+    else if (via == 1)
+      app_.picMain_KeyDown(code, shift);
+    else
+      app_.Form_KeyDown(code, shift);
     if (code == kF2) return CheckNewMatch(std::nullopt);
     if (code >= 97 && code <= 105 && (before.state.OnePlayer || before.state.GameOver)) {
       if (!SameAs(before)) Fail("a keypad digit acted in one-player mode", g_events);
@@ -316,8 +335,9 @@ class Session {
       }
       case 4: {  // one of the keys the board knows
         const std::uint8_t pick = in.Byte() % 19;
-        const std::int16_t code =
-            pick == 18 ? kF2 : pick < 9 ? kKeyCells[pick].keypad : kKeyCells[pick - 9].navigation;
+        const std::int16_t code = pick == 18 ? kF2
+                                  : pick < 9 ? kKeyCells[pick].keypad
+                                             : kKeyCells[pick - 9].navigation;
         return Key(code, static_cast<std::int16_t>(in.Byte()), 0);
       }
       case 5: return Menu(static_cast<MenuItem>(in.Byte() % kMenuItemCount));
@@ -330,7 +350,8 @@ class Session {
         return;
       }
       case 7:  // the wall clock the computer reseeds from, up to the moment before midnight
-        clock_.SetSecondsSinceMidnight(static_cast<float>(in.U32() % 86400u) + (in.Byte() & 1 ? 0.999f : 0.0f));
+        clock_.SetSecondsSinceMidnight(static_cast<float>(in.U32() % 86400u) +
+                                       (in.Byte() & 1 ? 0.999f : 0.0f));
         return;
       default: {  // whoever is due plays the chosen cell: drives games to their ends quickly
         const int cell = in.Byte() % 9;
@@ -370,7 +391,8 @@ class Session {
       if (seen[cell] || want == 0 || g.Board[static_cast<std::size_t>(cell)] != want)
         fail("History does not describe the marks on the board");
       seen[cell] = true;
-      if (i > 1 && r.mark == g.History[static_cast<std::size_t>(i - 1)].mark) fail("History marks do not alternate");
+      if (i > 1 && r.mark == g.History[static_cast<std::size_t>(i - 1)].mark)
+        fail("History marks do not alternate");
     }
     if (g.MoveCount > 0 && g.Turn != (g.History[g.MoveCount].mark == "O" ? kX : kO))
       fail("Turn does not pass to the side that did not move last");
@@ -391,8 +413,10 @@ class Session {
       if (g.Difficulty != i + 1) fail("the checked level item is not Difficulty");
     }
     // A level outside 1 to 5 (only SetDifficulty can set one) shows no check mark at all.
-    if (levelsChecked != (g.Difficulty >= 1 && g.Difficulty <= 5 ? 1 : 0)) fail("not exactly one level checked");
-    if (toolkit_.IsChecked(MenuItem::Restart) || toolkit_.IsChecked(MenuItem::Exit)) fail("a command item is checked");
+    if (levelsChecked != (g.Difficulty >= 1 && g.Difficulty <= 5 ? 1 : 0))
+      fail("not exactly one level checked");
+    if (toolkit_.IsChecked(MenuItem::Restart) || toolkit_.IsChecked(MenuItem::Exit))
+      fail("a command item is checked");
 
     const Image& board = toolkit_.board;
     if (board.width != kBoardSize || board.height != kBoardSize) fail("the board changed size");

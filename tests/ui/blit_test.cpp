@@ -37,19 +37,19 @@ TEST(BlitTest, MatchesPixelByPixelCopyForAnyRectangle) {
     int x, y, width, height, srcX, srcY;
   };
   const Case cases[] = {
-      {0, 0, 30, 20, 0, 0},            // whole image
-      {5, 3, 10, 7, 11, 2},            // inside both
-      {-4, -2, 12, 9, 0, 0},           // off the destination's top left
-      {25, 15, 12, 9, 0, 0},           // past the destination's bottom right
-      {0, 0, 12, 9, -5, -3},           // starting before the source
-      {0, 0, 40, 40, 30, 10},          // source runs out
-      {3, 3, 0, 5, 0, 0},              // no width
-      {3, 3, 5, -1, 0, 0},             // negative height
-      {INT_MAX, 0, 10, 10, 0, 0},      // offsets that would overflow an int
+      {0, 0, 30, 20, 0, 0},        // whole image
+      {5, 3, 10, 7, 11, 2},        // inside both
+      {-4, -2, 12, 9, 0, 0},       // off the destination's top left
+      {25, 15, 12, 9, 0, 0},       // past the destination's bottom right
+      {0, 0, 12, 9, -5, -3},       // starting before the source
+      {0, 0, 40, 40, 30, 10},      // source runs out
+      {3, 3, 0, 5, 0, 0},          // no width
+      {3, 3, 5, -1, 0, 0},         // negative height
+      {INT_MAX, 0, 10, 10, 0, 0},  // offsets that would overflow an int
       {INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0, 0},
       {0, 0, INT_MAX, INT_MAX, INT_MIN, INT_MIN},
       {-1, -1, INT_MAX, INT_MAX, 1, 1},
-      {29, 19, 1, 1, 39, 24},          // last pixel to last pixel
+      {29, 19, 1, 1, 39, 24},  // last pixel to last pixel
   };
   for (RasterOp op : {RasterOp::SrcCopy, RasterOp::MergePaint, RasterOp::SrcAnd}) {
     for (const Case& c : cases) {
