@@ -123,8 +123,9 @@ struct Expected {
         cells[mark][cell] = std::move(block);
       }
     }
-    char pattern[] = "/tmp/zandor-fuzz-XXXXXX";
-    if (!mkdtemp(pattern)) {
+    // Under TMPDIR, so a run that ends in a crash leaves its folder where the caller cleans up.
+    std::string pattern = (std::filesystem::temp_directory_path() / "zandor-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
       std::perror("mkdtemp");
       std::abort();
     }

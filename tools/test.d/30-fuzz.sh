@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
 cp fuzz/corpus/* "$work/corpus/"
 seconds="${ZANDOR_FUZZ_SECONDS:-60}"
-if ! build/fuzz/fuzz/zandor_fuzz -max_total_time="$seconds" -max_len=2048 -len_control=0 -timeout=10 \
+if ! TMPDIR="$work" build/fuzz/fuzz/zandor_fuzz -max_total_time="$seconds" -max_len=2048 -len_control=0 -timeout=10 \
     -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" 2>"$work/fuzz.log"; then
   tail -n 60 "$work/fuzz.log"
   for found in "$work"/crash-* "$work"/timeout-* "$work"/oom-* "$work"/leak-*; do
