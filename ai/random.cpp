@@ -19,8 +19,9 @@ StdRandom::StdRandom(std::uint64_t seed) {
 
 float StdRandom::Next() {
   // 24 bits fill a float's mantissa exactly, so the result is uniform, exact and below 1.
+  static_assert(std::ranlux24_base::min() == 0 && std::ranlux24_base::max() == (1u << 24) - 1);
   constexpr float kScale = 1.0f / 16777216.0f;
-  return static_cast<float>(engine_() >> 8) * kScale;
+  return static_cast<float>(engine_()) * kScale;
 }
 
 void StdRandom::Reseed(float seed) {
