@@ -114,8 +114,8 @@ void PlayLines(Game& game) {
             rules::RowOf(r.second), rules::ColOf(r.target), rules::RowOf(r.target));
 }
 
-void TryLine(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std::uint8_t y2,
-             std::uint8_t xt, std::uint8_t yt) {
+void TryLine(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std::uint8_t y2, std::uint8_t xt,
+             std::uint8_t yt) {
   if (game.Turn != kX) return;
   RequireCell(x1, y1);
   RequireCell(x2, y2);
@@ -125,14 +125,9 @@ void TryLine(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std:
   const std::uint8_t target = game.Cell(xt, yt);
   bool holds = false;
   switch (game.LineRule) {
-    case 1:
-      holds = a == kX && b == kX && target == kEmpty;
-      break;
-    case 2:
-      holds = (a & b) != 0 && target == kEmpty;
-      break;
-    default:
-      return;
+    case 1: holds = a == kX && b == kX && target == kEmpty; break;
+    case 2: holds = (a & b) != 0 && target == kEmpty; break;
+    default: return;
   }
   if (holds) game.PlaceMark(xt, yt, kX);
 }
@@ -141,9 +136,9 @@ void PlayPatterns(Game& game) {
   using rules::ColOf;
   using rules::RowOf;
   for (const auto& p : rules::kPatterns)
-    TryPattern(game, ColOf(p.cell1), RowOf(p.cell1), p.content1, ColOf(p.cell2), RowOf(p.cell2),
-               p.content2, ColOf(p.cell3), RowOf(p.cell3), p.content3, ColOf(p.targetA),
-               RowOf(p.targetA), ColOf(p.targetB), RowOf(p.targetB));
+    TryPattern(game, ColOf(p.cell1), RowOf(p.cell1), p.content1, ColOf(p.cell2), RowOf(p.cell2), p.content2,
+               ColOf(p.cell3), RowOf(p.cell3), p.content3, ColOf(p.targetA), RowOf(p.targetA),
+               ColOf(p.targetB), RowOf(p.targetB));
 }
 
 void TryPattern(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t c1, std::uint8_t x2,
@@ -157,8 +152,8 @@ void TryPattern(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t c1, s
   RequireCell(x2, y2);
   RequireCell(x3, y3);
   RequireCell(xt, yt);
-  if (game.Turn == kX && game.Cell(x1, y1) == c1 && game.Cell(x2, y2) == c2 &&
-      game.Cell(x3, y3) == c3 && game.Cell(xt, yt) == kEmpty)
+  if (game.Turn == kX && game.Cell(x1, y1) == c1 && game.Cell(x2, y2) == c2 && game.Cell(x3, y3) == c3 &&
+      game.Cell(xt, yt) == kEmpty)
     game.PlaceMark(xt, yt, kX);
 }
 

@@ -11,8 +11,8 @@ void ComputerMove(Game& game);
 void RandomMove(Game& game);
 void ReseedRandom(Game& game);
 void PlayLines(Game& game);
-void TryLine(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std::uint8_t y2,
-             std::uint8_t xt, std::uint8_t yt);
+void TryLine(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t x2, std::uint8_t y2, std::uint8_t xt,
+             std::uint8_t yt);
 void PlayPatterns(Game& game);
 void TryPattern(Game& game, std::uint8_t x1, std::uint8_t y1, std::uint8_t c1, std::uint8_t x2,
                 std::uint8_t y2, std::uint8_t c2, std::uint8_t x3, std::uint8_t y3, std::uint8_t c3,

@@ -21,8 +21,8 @@ class RandomSource {
 // well under a microsecond, where a Mersenne twister's 624 words cost some fifteen.
 class StdRandom final : public RandomSource {
  public:
-  StdRandom();                                      // state from std::random_device
-  explicit StdRandom(std::uint64_t seed);           // fixed state, for tests and fuzzers
+  StdRandom();                             // state from std::random_device
+  explicit StdRandom(std::uint64_t seed);  // fixed state, for tests and fuzzers
   float Next() override;
   void Reseed(float seed) override;
 

@@ -15,6 +15,7 @@ struct LineRuleEntry {
   std::uint8_t first, second, target;
 };
 
+// clang-format off: laid out as the table reads
 inline constexpr std::array<LineRuleEntry, 24> kLineRules{{
     {0, 1, 2}, {0, 2, 1}, {1, 2, 0},  // row 0
     {3, 4, 5}, {3, 5, 4}, {4, 5, 3},  // row 1
@@ -25,6 +26,7 @@ inline constexpr std::array<LineRuleEntry, 24> kLineRules{{
     {0, 4, 8}, {4, 8, 0}, {8, 0, 4},  // diagonal 0-4-8
     {6, 4, 2}, {4, 2, 6}, {2, 6, 4},  // diagonal 2-4-6
 }};
+// clang-format on
 
 inline constexpr std::uint8_t E = 0, O = 1, X = 2;
 
@@ -33,30 +35,28 @@ struct PatternEntry {
   std::uint8_t cell1, content1, cell2, content2, cell3, content3, targetA, targetB;
 };
 
+// clang-format off: laid out as the table reads
 inline constexpr std::array<PatternEntry, 50> kPatterns{{
-    {6, O, 4, O, 2, X, 0, 8}, {2, O, 4, O, 6, X, 0, 8}, {0, O, 4, O, 8, X, 6, 2},
-    {8, O, 4, O, 0, X, 6, 2}, {5, O, 0, O, 6, X, 8, 8}, {5, O, 6, O, 0, X, 2, 2},
-    {1, O, 6, O, 8, X, 2, 2}, {1, O, 8, O, 6, X, 0, 0}, {3, O, 2, O, 8, X, 6, 6},
-    {3, O, 8, O, 2, X, 0, 0}, {7, O, 0, O, 2, X, 8, 8}, {7, O, 2, O, 0, X, 6, 6},
-    {0, O, 8, O, 4, X, 7, 3}, {2, O, 6, O, 4, X, 5, 1}, {1, O, 3, O, 7, X, 0, 0},
-    {1, O, 5, O, 7, X, 2, 2}, {1, O, 4, O, 7, X, 8, 6}, {1, O, 6, O, 7, X, 2, 2},
-    {1, O, 8, O, 7, X, 0, 0}, {3, O, 1, O, 5, X, 0, 0}, {3, O, 7, O, 5, X, 6, 6},
-    {3, O, 4, O, 5, X, 0, 6}, {3, O, 2, O, 5, X, 6, 6}, {3, O, 8, O, 5, X, 0, 0},
-    {7, O, 3, O, 1, X, 6, 6}, {7, O, 5, O, 1, X, 8, 8}, {7, O, 4, O, 1, X, 8, 6},
-    {7, O, 0, O, 1, X, 8, 8}, {7, O, 2, O, 1, X, 6, 6}, {5, O, 1, O, 3, X, 2, 2},
-    {5, O, 7, O, 3, X, 8, 8}, {5, O, 4, O, 3, X, 2, 8}, {5, O, 0, O, 3, X, 8, 8},
-    {5, O, 6, O, 3, X, 2, 2}, {0, O, 5, O, 4, X, 1, 2}, {0, O, 7, O, 4, X, 6, 6},
-    {2, O, 7, O, 4, X, 5, 8}, {2, O, 3, O, 4, X, 0, 1}, {6, O, 5, O, 4, X, 8, 7},
-    {6, O, 1, O, 4, X, 0, 3}, {8, O, 3, O, 4, X, 6, 7}, {8, O, 1, O, 4, X, 2, 5},
-    {6, E, 3, E, 4, E, 4, 6}, {4, E, 5, E, 2, E, 4, 5}, {4, E, 1, E, 2, E, 4, 2},
-    {4, E, 5, E, 8, E, 4, 8}, {0, E, 4, E, 1, E, 4, 0}, {4, E, 7, E, 8, E, 4, 8},
+    {6, O, 4, O, 2, X, 0, 8}, {2, O, 4, O, 6, X, 0, 8}, {0, O, 4, O, 8, X, 6, 2}, {8, O, 4, O, 0, X, 6, 2},
+    {5, O, 0, O, 6, X, 8, 8}, {5, O, 6, O, 0, X, 2, 2}, {1, O, 6, O, 8, X, 2, 2}, {1, O, 8, O, 6, X, 0, 0},
+    {3, O, 2, O, 8, X, 6, 6}, {3, O, 8, O, 2, X, 0, 0}, {7, O, 0, O, 2, X, 8, 8}, {7, O, 2, O, 0, X, 6, 6},
+    {0, O, 8, O, 4, X, 7, 3}, {2, O, 6, O, 4, X, 5, 1}, {1, O, 3, O, 7, X, 0, 0}, {1, O, 5, O, 7, X, 2, 2},
+    {1, O, 4, O, 7, X, 8, 6}, {1, O, 6, O, 7, X, 2, 2}, {1, O, 8, O, 7, X, 0, 0}, {3, O, 1, O, 5, X, 0, 0},
+    {3, O, 7, O, 5, X, 6, 6}, {3, O, 4, O, 5, X, 0, 6}, {3, O, 2, O, 5, X, 6, 6}, {3, O, 8, O, 5, X, 0, 0},
+    {7, O, 3, O, 1, X, 6, 6}, {7, O, 5, O, 1, X, 8, 8}, {7, O, 4, O, 1, X, 8, 6}, {7, O, 0, O, 1, X, 8, 8},
+    {7, O, 2, O, 1, X, 6, 6}, {5, O, 1, O, 3, X, 2, 2}, {5, O, 7, O, 3, X, 8, 8}, {5, O, 4, O, 3, X, 2, 8},
+    {5, O, 0, O, 3, X, 8, 8}, {5, O, 6, O, 3, X, 2, 2}, {0, O, 5, O, 4, X, 1, 2}, {0, O, 7, O, 4, X, 6, 6},
+    {2, O, 7, O, 4, X, 5, 8}, {2, O, 3, O, 4, X, 0, 1}, {6, O, 5, O, 4, X, 8, 7}, {6, O, 1, O, 4, X, 0, 3},
+    {8, O, 3, O, 4, X, 6, 7}, {8, O, 1, O, 4, X, 2, 5}, {6, E, 3, E, 4, E, 4, 6}, {4, E, 5, E, 2, E, 4, 5},
+    {4, E, 1, E, 2, E, 4, 2}, {4, E, 5, E, 8, E, 4, 8}, {0, E, 4, E, 1, E, 4, 0}, {4, E, 7, E, 8, E, 4, 8},
     {0, E, 3, E, 4, E, 4, 0}, {4, E, 7, E, 6, E, 4, 6},
 }};
+// clang-format on
 
 // ---- compile-time checks of what the tables must be ----
 
 inline constexpr std::uint8_t kLineCells[8][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
-                                                 {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}};
+                                                  {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}};
 
 // The index of the line holding three distinct cells, or -1.
 constexpr int LineOf(std::uint8_t a, std::uint8_t b, std::uint8_t c) {
@@ -85,10 +85,8 @@ constexpr bool LineRulesValid() {
 
 // The three required cells of a rule as a set: the order they are listed in has no effect.
 constexpr bool SameCondition(const PatternEntry& p, const PatternEntry& q) {
-  const std::uint8_t pc[3][2] = {
-      {p.cell1, p.content1}, {p.cell2, p.content2}, {p.cell3, p.content3}};
-  const std::uint8_t qc[3][2] = {
-      {q.cell1, q.content1}, {q.cell2, q.content2}, {q.cell3, q.content3}};
+  const std::uint8_t pc[3][2] = {{p.cell1, p.content1}, {p.cell2, p.content2}, {p.cell3, p.content3}};
+  const std::uint8_t qc[3][2] = {{q.cell1, q.content1}, {q.cell2, q.content2}, {q.cell3, q.content3}};
   for (const auto& a : pc) {
     bool found = false;
     for (const auto& b : qc) found = found || (a[0] == b[0] && a[1] == b[1]);

@@ -20,8 +20,7 @@ struct Position {
 
 // A reply to O's first mark; a playbook move; the whole chain down to a random move; a line win
 // that also ends the game and sets up the next.
-constexpr Position kPositions[] = {
-    {"O........", 2}, {"O...X...O", 3}, {"O...X....", 3}, {"XX.OO....", 3}};
+constexpr Position kPositions[] = {{"O........", 2}, {"O...X...O", 3}, {"O...X....", 3}, {"XX.OO....", 3}};
 
 void BM_ComputerMove(benchmark::State& state) {
   const Position& p = kPositions[state.range(0)];

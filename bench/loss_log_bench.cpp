@@ -41,12 +41,14 @@ std::string EarlierLog(std::size_t bytes) {
 
 // The whole call on the real disk: read, build, write, flush, rename.
 void BM_LogOneGame(benchmark::State& state) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("zandor-log-bench-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  const auto folder =
+      std::filesystem::temp_directory_path() /
+      ("zandor-log-bench-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::filesystem::create_directories(folder);
   {
     const std::string text = EarlierLog(static_cast<std::size_t>(state.range(0)) << 20);
-    std::ofstream(folder / kLossLogName, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+    std::ofstream(folder / kLossLogName, std::ios::binary)
+        .write(text.data(), static_cast<std::streamsize>(text.size()));
   }
   NullToolkit toolkit(false);
   ManualClock clock;

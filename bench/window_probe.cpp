@@ -1,8 +1,11 @@
 // Watches the X screen for window timings: start to first paint, and mouse release to repaint.
 //   window_probe start <program> [args...]   starts the program, prints "first_paint_ms <t> pid <pid>"
-//                                            and keeps it running until stdin closes, then prints its peak RSS
-//   window_probe click <x> <y> <w> <h>       presses the left button at the top left of the rectangle, releases it
-//                                            and prints "repaint_ms <t>" once any pixel of the rectangle changed
+//                                            and keeps it running until stdin closes, then prints its peak
+//                                            RSS
+//   window_probe click <x> <y> <w> <h>       presses the left button at the top left of the rectangle,
+//   releases it
+//                                            and prints "repaint_ms <t>" once any pixel of the rectangle
+//                                            changed
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <dlfcn.h>

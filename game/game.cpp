@@ -18,10 +18,8 @@ void Game::PlaceMark(std::uint8_t x, std::uint8_t y, std::uint8_t mark) {
   const bool isO = mark == kO;
   const SpriteRect& mask = isO ? kOMask : kXMask;
   const SpriteRect& image = isO ? kOImage : kXImage;
-  toolkit_->BitBlt(MarkLeft(x), MarkTop(y), mask.width, mask.height, mask.x, mask.y,
-                   RasterOp::MergePaint);
-  toolkit_->BitBlt(MarkLeft(x), MarkTop(y), image.width, image.height, image.x, image.y,
-                   RasterOp::SrcAnd);
+  toolkit_->BitBlt(MarkLeft(x), MarkTop(y), mask.width, mask.height, mask.x, mask.y, RasterOp::MergePaint);
+  toolkit_->BitBlt(MarkLeft(x), MarkTop(y), image.width, image.height, image.x, image.y, RasterOp::SrcAnd);
   // The turn passes before the end-of-game check, so a win leaves Turn naming the loser.
   Turn = isO ? kX : kO;
   toolkit_->Refresh();

@@ -32,8 +32,8 @@ struct GameState {
   std::uint8_t LineRule = 0;
   Flag GameOver = kFalse;
   std::uint8_t MoveCount = 0;
-  std::array<std::int16_t, 3> Score{};     // Score[1] O's wins, Score[2] X's; [0] unused
-  std::array<MoveRecord, 10> History{};    // History[1..9]; [0] unused
+  std::array<std::int16_t, 3> Score{};   // Score[1] O's wins, Score[2] X's; [0] unused
+  std::array<MoveRecord, 10> History{};  // History[1..9]; [0] unused
   std::string AppFolder;
 
   std::uint8_t& Cell(int x, int y) {

@@ -22,8 +22,7 @@ float SystemClock::SecondsSinceMidnight() {
   const std::time_t t = system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&t, &local);
-  const double fraction =
-      duration<double>(now.time_since_epoch()).count() - static_cast<double>(t);
+  const double fraction = duration<double>(now.time_since_epoch()).count() - static_cast<double>(t);
   return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + fraction);
 }
 

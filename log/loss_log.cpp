@@ -1,6 +1,9 @@
 // Writes the finished game at the top of the loss log, keeping the earlier entries below it.
 #include "log/loss_log.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -11,9 +14,6 @@
 #include <iomanip>
 #include <locale>
 #include <sstream>
-
-#include <fcntl.h>
-#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -106,8 +106,8 @@ bool LocalTime(std::time_t t, std::tm& out) {
 // A name no other writer picks: two copies of the game may be logging at once.
 std::string TempPath(const std::string& folder, int attempt) {
   static std::atomic<std::uint64_t> counter{0};
-  const auto ticks = static_cast<std::uint64_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  const auto ticks =
+      static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
   int local = 0;  // its address differs between processes where addresses are randomised
   std::uint64_t v = ticks ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull) ^
                     (reinterpret_cast<std::uintptr_t>(&local) << 16) ^ static_cast<std::uint64_t>(attempt);

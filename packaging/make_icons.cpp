@@ -1,6 +1,5 @@
 // Build-time tool: writes the window icon at each requested size as PNG, for the desktop's icon theme.
 #include <QImage>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -25,8 +25,8 @@ int CellFromPixel(float p) {
   return static_cast<int>(rounded);
 }
 
-constexpr MenuItem kLevelItems[5] = {MenuItem::Easiest, MenuItem::Easy, MenuItem::Medium,
-                                     MenuItem::Hard, MenuItem::Hardest};
+constexpr MenuItem kLevelItems[5] = {MenuItem::Easiest, MenuItem::Easy, MenuItem::Medium, MenuItem::Hard,
+                                     MenuItem::Hardest};
 
 }  // namespace
 
@@ -171,8 +171,7 @@ void App::picMain_MouseUp(std::int16_t, std::int16_t, float x, float y) {
 }
 
 void App::HandleKey(std::int16_t keyCode, std::int16_t) {
-  if (keyCode >= keys::kNumPad1 && keyCode <= keys::kNumPad9 && (game_.OnePlayer || game_.GameOver))
-    return;
+  if (keyCode >= keys::kNumPad1 && keyCode <= keys::kNumPad9 && (game_.OnePlayer || game_.GameOver)) return;
   if (keyCode == keys::kF2) return game_.NewMatch();
   for (const auto& key : keys::kCellKeys)
     if (keyCode == key.keypad || keyCode == key.navigation) return game_.PlaceMark(key.x, key.y, kX);

@@ -69,8 +69,8 @@ void PaintStroke(Image& art, bool vertical, float centre, float from, float to, 
                  std::uint32_t seed) {
   for (float t = from; t <= to; t += 0.25f) {
     const float along = (t - from) / (to - from);
-    const float wobble = 0.9f * std::sin(t * 0.045f + static_cast<float>(seed)) +
-                         0.5f * (ValueNoise(t, 0, 23, seed) - 0.5f);
+    const float wobble =
+        0.9f * std::sin(t * 0.045f + static_cast<float>(seed)) + 0.5f * (ValueNoise(t, 0, 23, seed) - 0.5f);
     const float taper = std::min(1.0f, std::min(along, 1 - along) * 9.0f);
     const float half = 0.5f * width * (0.55f + 0.45f * taper) * (0.92f + 0.16f * ValueNoise(t, 7, 31, seed));
     const float c = centre + wobble;
@@ -79,7 +79,8 @@ void PaintStroke(Image& art, bool vertical, float centre, float from, float to, 
       const int b = static_cast<int>(std::lround(t));
       const int px = vertical ? a : b, py = vertical ? b : a;
       if (!art.Contains(px, py) || px >= kBoardSize) continue;
-      const float ink = 0.9f + 0.25f * Unit(static_cast<std::uint32_t>(px), static_cast<std::uint32_t>(py), 7);
+      const float ink =
+          0.9f + 0.25f * Unit(static_cast<std::uint32_t>(px), static_cast<std::uint32_t>(py), 7);
       art.At(px, py) = Shade(30, 26, 24, ink);
     }
   }
@@ -108,8 +109,8 @@ void PaintX(Image& art, int left, int top) {
       float best = 2, highlight = 0;
       for (const auto& s : strokes) {
         float along = 0;
-        const float d = DistanceToSegment(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f,
-                                          s[0], s[1], s[2], s[3], along);
+        const float d = DistanceToSegment(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, s[0],
+                                          s[1], s[2], s[3], along);
         const float half = 5.4f + 2.8f * std::sin(along * 3.14159f);
         if (d <= half) {
           const float e = d / half;

@@ -30,8 +30,9 @@ void Blit(Image& dst, int x, int y, int width, int height, const Image& src, int
   const auto count = static_cast<std::size_t>(col1 - col0);
   for (long long row = row0; row < row1; ++row) {
     std::uint32_t* d = &dst.At(static_cast<int>(x + col0), static_cast<int>(y + row));
-    const std::uint32_t* s = &src.pixels[static_cast<std::size_t>(srcY + row) * static_cast<std::size_t>(src.width) +
-                                         static_cast<std::size_t>(srcX + col0)];
+    const std::uint32_t* s =
+        &src.pixels[static_cast<std::size_t>(srcY + row) * static_cast<std::size_t>(src.width) +
+                    static_cast<std::size_t>(srcX + col0)];
     switch (op) {
       case RasterOp::SrcCopy: BlitRow<RasterOp::SrcCopy>(d, s, count); break;
       case RasterOp::MergePaint: BlitRow<RasterOp::MergePaint>(d, s, count); break;

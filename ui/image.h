@@ -24,12 +24,9 @@ constexpr std::uint32_t PixelFromBgr(std::uint32_t bgr) {
 
 constexpr std::uint32_t ApplyRop(std::uint32_t src, std::uint32_t dst, RasterOp op) {
   switch (op) {
-    case RasterOp::SrcCopy:
-      return src & 0x00FFFFFF;
-    case RasterOp::MergePaint:
-      return (~src | dst) & 0x00FFFFFF;
-    case RasterOp::SrcAnd:
-      return (src & dst) & 0x00FFFFFF;
+    case RasterOp::SrcCopy: return src & 0x00FFFFFF;
+    case RasterOp::MergePaint: return (~src | dst) & 0x00FFFFFF;
+    case RasterOp::SrcAnd: return (src & dst) & 0x00FFFFFF;
   }
   return dst;
 }
@@ -50,8 +47,7 @@ struct Image {
 };
 
 // Block transfer from src to dst with a raster operation, clipped to both images.
-void Blit(Image& dst, int x, int y, int width, int height, const Image& src, int srcX, int srcY,
-          RasterOp op);
+void Blit(Image& dst, int x, int y, int width, int height, const Image& src, int srcX, int srcY, RasterOp op);
 
 // A solid straight segment of the given width (square pen), clipped to the image.
 void DrawSegment(Image& dst, float x1, float y1, float x2, float y2, int penWidth, std::uint32_t pixel);

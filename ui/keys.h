@@ -6,9 +6,9 @@
 
 namespace zandor::keys {
 
-inline constexpr std::int16_t kClear = 12, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36,
-                              kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kNumPad0 = 96,
-                              kNumPad1 = 97, kNumPad9 = 105, kF2 = 113;
+inline constexpr std::int16_t kClear = 12, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kLeft = 37,
+                              kUp = 38, kRight = 39, kDown = 40, kNumPad0 = 96, kNumPad1 = 97, kNumPad9 = 105,
+                              kF2 = 113;
 
 struct CellKey {
   std::int16_t keypad;      // Num Lock on
@@ -17,11 +17,19 @@ struct CellKey {
 };
 
 // The keypad's layout is the board's: 7 8 9 on top.
+// clang-format off: laid out as the keypad is
 inline constexpr std::array<CellKey, 9> kCellKeys{{
-    {103, kHome, 0, 0}, {104, kUp, 1, 0},    {105, kPageUp, 2, 0},
-    {100, kLeft, 0, 1}, {101, kClear, 1, 1}, {102, kRight, 2, 1},
-    {97, kEnd, 0, 2},   {98, kDown, 1, 2},   {99, kPageDown, 2, 2},
+    {103, kHome, 0, 0},
+    {104, kUp, 1, 0},
+    {105, kPageUp, 2, 0},
+    {100, kLeft, 0, 1},
+    {101, kClear, 1, 1},
+    {102, kRight, 2, 1},
+    {97, kEnd, 0, 2},
+    {98, kDown, 1, 2},
+    {99, kPageDown, 2, 2},
 }};
+// clang-format on
 
 constexpr bool CellKeysValid() {
   bool seen[9] = {};

@@ -13,8 +13,7 @@
 namespace zandor::test {
 
 // Puts a position on the rig's board with X to move in one-player mode at the given level and phase.
-inline void XToMove(Game& g, std::string_view board, std::int16_t level = 5,
-                    std::uint8_t phase = 3) {
+inline void XToMove(Game& g, std::string_view board, std::int16_t level = 5, std::uint8_t phase = 3) {
   SetBoard(g, board);
   g.OnePlayer = kTrue;
   g.Difficulty = level;
@@ -22,8 +21,7 @@ inline void XToMove(Game& g, std::string_view board, std::int16_t level = 5,
   g.AIPhase = phase;
   g.GameOver = kFalse;
 }
-inline void XToMove(Rig& rig, std::string_view board, std::int16_t level = 5,
-                    std::uint8_t phase = 3) {
+inline void XToMove(Rig& rig, std::string_view board, std::int16_t level = 5, std::uint8_t phase = 3) {
   XToMove(rig.game, board, level, phase);
 }
 

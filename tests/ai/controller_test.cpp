@@ -22,12 +22,18 @@ struct GateCase {
 // onto the opposite corner, so the board tells which way the turn went.
 TEST(DifficultyGate, ThresholdAtEveryLevelUsesTheSingleProductStrictly) {
   const std::vector<GateCase> cases = {
-      {1, 0.2f, false}, {1, std::nextafter(0.2f, 1.0f), true},
-      {2, 0.4f, false}, {2, std::nextafter(0.4f, 1.0f), true},
+      {1, 0.2f, false},
+      {1, std::nextafter(0.2f, 1.0f), true},
+      {2, 0.4f, false},
+      {2, std::nextafter(0.4f, 1.0f), true},
       // 0.6f * 5 is 3.00000012 in double precision, exactly 3 once rounded to single.
-      {3, 0.6f, false}, {3, std::nextafter(0.6f, 1.0f), true},
-      {4, 0.8f, false}, {4, std::nextafter(0.8f, 1.0f), true},
-      {5, std::nextafter(1.0f, 0.0f), false}, {1, 0.0f, false}, {4, 0.99f, true},
+      {3, 0.6f, false},
+      {3, std::nextafter(0.6f, 1.0f), true},
+      {4, 0.8f, false},
+      {4, std::nextafter(0.8f, 1.0f), true},
+      {5, std::nextafter(1.0f, 0.0f), false},
+      {1, 0.0f, false},
+      {4, 0.99f, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("level " + std::to_string(c.level) + " draw " + std::to_string(c.draw));
@@ -193,8 +199,11 @@ TEST(DrawOrder, ThinkDrawBeforeReseedAndOneReseedPerRandomMove) {
       {"O...X....", 3, "drd" + playbook + "rdd"},
       {"O........", 2, "drd"},
       {"....O....", 2, "drdd"},
-      {".........", 1, "drd" "dd" "dd"},  // the first pair of coordinates lands on the centre
-      {"XX.OO....", 3, "drd"},     // a line win needs no draws at all
+      {".........", 1,
+       "drd"
+       "dd"
+       "dd"},                   // the first pair of coordinates lands on the centre
+      {"XX.OO....", 3, "drd"},  // a line win needs no draws at all
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.board);

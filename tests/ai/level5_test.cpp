@@ -56,10 +56,9 @@ class Explorer {
           for (float r : {0.25f, 0.75f}) {
             static_cast<GameState&>(game) = before;
             random.Push(r);
-            TryPattern(game, rules::ColOf(p.cell1), rules::RowOf(p.cell1), p.content1,
-                       rules::ColOf(p.cell2), rules::RowOf(p.cell2), p.content2,
-                       rules::ColOf(p.cell3), rules::RowOf(p.cell3), p.content3,
-                       rules::ColOf(p.targetA), rules::RowOf(p.targetA), rules::ColOf(p.targetB),
+            TryPattern(game, rules::ColOf(p.cell1), rules::RowOf(p.cell1), p.content1, rules::ColOf(p.cell2),
+                       rules::RowOf(p.cell2), p.content2, rules::ColOf(p.cell3), rules::RowOf(p.cell3),
+                       p.content3, rules::ColOf(p.targetA), rules::RowOf(p.targetA), rules::ColOf(p.targetB),
                        rules::RowOf(p.targetB));
             if (game.Turn == kX) {
               someDrawPasses = true;

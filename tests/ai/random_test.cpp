@@ -1,4 +1,6 @@
 // The real random source and what the computer makes of it: distributions checked by chi-square.
+#include "ai/random.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "ai/computer.h"
-#include "ai/random.h"
 #include "ai_support.h"
 
 namespace zandor::test {

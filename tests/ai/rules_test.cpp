@@ -1,11 +1,12 @@
 // The line rules and the playbook: which cell X takes, in which order, and what ends the run.
+#include "ai/rules.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "ai/computer.h"
-#include "ai/rules.h"
 #include "ai_support.h"
 
 namespace zandor::test {

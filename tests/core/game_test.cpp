@@ -108,8 +108,7 @@ TEST(CheckLines, StrikesOnlyTheFirstCompletedLineInOrder) {
       {"X completes top row and left column", ".XXX..X..", 0, kX, "line 10,50-290,50 c255"},
       {"O completes both diagonals", "O.O...O.O", 4, kO, "line 280,280-20,20 c255"},
       {"O completes middle column", ".O.....O.", 4, kO, "line 150,10-150,290 c255"},
-      {"X completes bottom row and right column", "..X..XXX.", 8, kX,
-       "line 10,250-290,250 c255"},
+      {"X completes bottom row and right column", "..X..XXX.", 8, kX, "line 10,250-290,250 c255"},
       {"anti-diagonal alone", "..X...X..", 4, kX, "line 280,20-20,280 c255"},
   };
   for (const Case& c : cases) {
@@ -305,7 +304,8 @@ TEST(Pause, SleepsOnTheMonotonicClockUntilTheTimeHasPassed) {
     double seconds;
     bool waits;
   };
-  for (const Case c : {Case{0, false}, Case{-1, false}, Case{-1e300, false}, Case{0.3, true}, Case{1, true}}) {
+  for (const Case c :
+       {Case{0, false}, Case{-1, false}, Case{-1e300, false}, Case{0.3, true}, Case{1, true}}) {
     Sleepy clock;
     NullToolkit toolkit(false);
     ScriptedRandom random;

@@ -88,8 +88,8 @@ TEST(LossLogCrash, KilledWriterLeavesTheOldOrTheNewText) {
       ++newText;
       current = now;
     } else {
-      FAIL() << "after run " << runs << " (seed " << seed << ") the log is neither old nor new: "
-             << now.size() << " bytes";
+      FAIL() << "after run " << runs << " (seed " << seed
+             << ") the log is neither old nor new: " << now.size() << " bytes";
     }
     // A killed writer cannot remove its temporary file; clear it so the folder stays small.
     for (const auto& name : folder.Entries()) {
@@ -99,8 +99,9 @@ TEST(LossLogCrash, KilledWriterLeavesTheOldOrTheNewText) {
       ++leftovers;
     }
   }
-  std::printf("whole write %.1f ms; %d runs, %d killed; old text %d, new text %d; %d temporary files left by kills\n",
-              wholeUs / 1000.0, runs, kills, oldText, newText, leftovers);
+  std::printf(
+      "whole write %.1f ms; %d runs, %d killed; old text %d, new text %d; %d temporary files left by kills\n",
+      wholeUs / 1000.0, runs, kills, oldText, newText, leftovers);
   RecordProperty("kills", kills);
   EXPECT_GE(kills, 200) << "too few writers were killed while running (seed " << seed << ")";
   EXPECT_GT(oldText, 0) << "no kill landed before the rename";

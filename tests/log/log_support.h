@@ -39,7 +39,8 @@ class TempFolder {
   // Names of everything directly in the folder.
   std::set<std::string> Entries() const {
     std::set<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.insert(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+      names.insert(e.path().filename().string());
     return names;
   }
 

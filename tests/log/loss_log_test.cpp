@@ -1,4 +1,6 @@
 // The loss log: its format, which games reach it, what it keeps of earlier text, and failures.
+#include "log/loss_log.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,7 +9,6 @@
 #include <regex>
 #include <stdexcept>
 
-#include "log/loss_log.h"
 #include "log_support.h"
 #include "support.h"
 
@@ -77,7 +78,8 @@ TEST(LossLogFormat, MarkTextsOtherThanOAndXAreEmpty) {
   const std::string marks[] = {"O", "X", "o", "x", " ", "", "O ", "XX"};
   r.rig.game.MoveCount = 8;
   for (std::uint8_t i = 0; i < 8; ++i)
-    r.rig.game.History[i + 1u] = MoveRecord{static_cast<std::uint8_t>(i % 3), static_cast<std::uint8_t>(i / 3), marks[i]};
+    r.rig.game.History[i + 1u] =
+        MoveRecord{static_cast<std::uint8_t>(i % 3), static_cast<std::uint8_t>(i / 3), marks[i]};
   WriteLossLog(r.rig.game);
   EXPECT_EQ(ReadBytes(r.folder.LogPath()),
             "Logged at 3/14/2001 9:26:53 PM\r\n"
@@ -104,10 +106,10 @@ TEST(LossLogLineEnds, EveryLineEndsInCrLf) {
       {"a", "a\r\n"},
       {"a\r\nb\r\n", "a\r\nb\r\n"},
       {"a\nb", "a\r\nb\r\n"},
-      {"a\rb\r", "a\r\nb\r\n"},            // a lone CR is a line end
-      {"a\r\r\nb", "a\r\n\r\nb\r\n"},      // lone CR, then CR LF: two lines
-      {"a\n\rb", "a\r\n\r\nb\r\n"},        // LF, then lone CR: two lines
-      {"\n\n\r\n", "\r\n\r\n\r\n"},        // empty lines survive
+      {"a\rb\r", "a\r\nb\r\n"},        // a lone CR is a line end
+      {"a\r\r\nb", "a\r\n\r\nb\r\n"},  // lone CR, then CR LF: two lines
+      {"a\n\rb", "a\r\n\r\nb\r\n"},    // LF, then lone CR: two lines
+      {"\n\n\r\n", "\r\n\r\n\r\n"},    // empty lines survive
       {"\0\xff\x80\r\n"s, "\0\xff\x80\r\n"s},
       {"x\0"s, "x\0\r\n"s},
   };
@@ -197,7 +199,9 @@ TEST(LossLogSystem, DefaultEnvironmentWritesTheRealFile) {
 
 TEST(LossLogSystem, OnlyOldTemporaryFilesOfTheLogAreCleanedUp) {
   LogRig r;
-  const auto hoursAgo = [](int h) { return std::filesystem::file_time_type::clock::now() - std::chrono::hours(h); };
+  const auto hoursAgo = [](int h) {
+    return std::filesystem::file_time_type::clock::now() - std::chrono::hours(h);
+  };
   const struct {
     const char* name;
     int age;
@@ -206,9 +210,7 @@ TEST(LossLogSystem, OnlyOldTemporaryFilesOfTheLogAreCleanedUp) {
       {"AILog.txt.0123456789abcdef.tmp", 2, false},  // left by a writer killed long ago
       {"AILog.txt.fedcba9876543210.tmp", 0, true},   // may belong to a writer still running
       {"AILog.txt.ABCDEF0123456789.tmp", 2, true},   // not a name the log makes
-      {"AILog.txt.0123456789abcde.tmp", 2, true},
-      {"AILog.txt.old", 2, true},
-      {"notes.tmp", 2, true},
+      {"AILog.txt.0123456789abcde.tmp", 2, true},   {"AILog.txt.old", 2, true}, {"notes.tmp", 2, true},
   };
   for (const auto& f : files) {
     WriteBytes(r.folder.path() / f.name, "x");

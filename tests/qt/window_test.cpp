@@ -68,7 +68,8 @@ int UnexplainedDifferences(const QImage& shot, const Image& expected, const Line
     for (int x = 0; x < expected.width; ++x) {
       if ((shot.pixel(x, y) & 0x00FFFFFFu) == expected.At(x, y)) continue;
       const double d = DistanceToSegment(x + 0.5, y + 0.5, line);
-      const bool eitherRed = expected.At(x, y) == 0x00FF0000u || (shot.pixel(x, y) & 0x00FFFFFFu) == 0x00FF0000u;
+      const bool eitherRed =
+          expected.At(x, y) == 0x00FF0000u || (shot.pixel(x, y) & 0x00FFFFFFu) == 0x00FF0000u;
       if (!eitherRed || d < 1.5 || d > 4.5) ++count;
     }
   return count;
@@ -148,7 +149,9 @@ struct Twin {
     for (int i = 0; i < kMenuItemCount; ++i) marks += null.IsChecked(static_cast<MenuItem>(i)) ? '1' : '0';
     return marks;
   }
-  bool SameAsNull() { return BoardString(game) == BoardString(nullGame) && Differences(Screen(), null.board) == 0; }
+  bool SameAsNull() {
+    return BoardString(game) == BoardString(nullGame) && Differences(Screen(), null.board) == 0;
+  }
 };
 
 }  // namespace
@@ -175,7 +178,8 @@ class WindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->picMain));
     // Centred on its screen, give or take a pixel of rounding.
     const QPoint off = w->frameGeometry().center() - w->screen()->availableGeometry().center();
-    QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
+    QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1,
+             qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
     QVERIFY(w->windowIcon().availableSizes().contains(QSize(16, 16)));
     QVERIFY(w->windowIcon().availableSizes().contains(QSize(32, 32)));
     QCOMPARE(twin->Checks(), std::string("010000100"));
@@ -255,12 +259,13 @@ class WindowTest : public QObject {
     const struct {
       Qt::Key key;
       const char* board;
-    } navigation[] = {{Qt::Key_Home, "X........"}, {Qt::Key_Up, ".X......."},   {Qt::Key_PageUp, "..X......"},
-                      {Qt::Key_Left, "...X....."}, {Qt::Key_Clear, "....X...."}, {Qt::Key_Right, ".....X..."},
-                      {Qt::Key_End, "......X.."},  {Qt::Key_Down, ".......X."}, {Qt::Key_PageDown, "........X"}};
+    } navigation[] = {
+        {Qt::Key_Home, "X........"}, {Qt::Key_Up, ".X......."},    {Qt::Key_PageUp, "..X......"},
+        {Qt::Key_Left, "...X....."}, {Qt::Key_Clear, "....X...."}, {Qt::Key_Right, ".....X..."},
+        {Qt::Key_End, "......X.."},  {Qt::Key_Down, ".......X."},  {Qt::Key_PageDown, "........X"}};
     for (const auto& n : navigation)
-      QTest::newRow(qPrintable(QString("two players, navigation %1").arg(n.key))) << true << int(n.key) << true
-                                                                                   << n.board;
+      QTest::newRow(qPrintable(QString("two players, navigation %1").arg(n.key)))
+          << true << int(n.key) << true << n.board;
     for (int digit = 1; digit <= 9; ++digit) {
       QString board(9, '.');
       board[(2 - (digit - 1) / 3) * 3 + (digit - 1) % 3] = 'X';
@@ -313,16 +318,20 @@ class WindowTest : public QObject {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("checks");  // one per item, in menu order
     QTest::addColumn<int>("difficulty");
-    QTest::newRow("Restart") << int(Qt::Key_F) << int(Qt::Key_R) << int(MenuItem::Restart) << "001000100" << 3;
-    QTest::newRow("1 Player") << int(Qt::Key_F) << int(Qt::Key_1) << int(MenuItem::OnePlayer) << "010000100" << 3;
-    QTest::newRow("2 Player again") << int(Qt::Key_F) << int(Qt::Key_2) << int(MenuItem::TwoPlayer) << "001000100"
-                                    << 3;
-    QTest::newRow("Silly Putty") << int(Qt::Key_D) << int(Qt::Key_S) << int(MenuItem::Easiest) << "001010000" << 1;
+    QTest::newRow("Restart") << int(Qt::Key_F) << int(Qt::Key_R) << int(MenuItem::Restart) << "001000100"
+                             << 3;
+    QTest::newRow("1 Player") << int(Qt::Key_F) << int(Qt::Key_1) << int(MenuItem::OnePlayer) << "010000100"
+                              << 3;
+    QTest::newRow("2 Player again") << int(Qt::Key_F) << int(Qt::Key_2) << int(MenuItem::TwoPlayer)
+                                    << "001000100" << 3;
+    QTest::newRow("Silly Putty") << int(Qt::Key_D) << int(Qt::Key_S) << int(MenuItem::Easiest) << "001010000"
+                                 << 1;
     QTest::newRow("Beaver") << int(Qt::Key_D) << int(Qt::Key_B) << int(MenuItem::Easy) << "001001000" << 2;
-    QTest::newRow("Induhvidual, already on") << int(Qt::Key_D) << int(Qt::Key_I) << int(MenuItem::Medium)
-                                             << "001000100" << 3;
+    QTest::newRow("Induhvidual, already on")
+        << int(Qt::Key_D) << int(Qt::Key_I) << int(MenuItem::Medium) << "001000100" << 3;
     QTest::newRow("Wiz Kid") << int(Qt::Key_D) << int(Qt::Key_W) << int(MenuItem::Hard) << "001000010" << 4;
-    QTest::newRow("Nerd God") << int(Qt::Key_D) << int(Qt::Key_N) << int(MenuItem::Hardest) << "001000001" << 5;
+    QTest::newRow("Nerd God") << int(Qt::Key_D) << int(Qt::Key_N) << int(MenuItem::Hardest) << "001000001"
+                              << 5;
   }
   void menuItems() {
     QFETCH(int, menuKey);
@@ -384,11 +393,16 @@ class WindowTest : public QObject {
   void strikeLineIsOnScreenDuringTheHold_data() {
     QTest::addColumn<QString>("oClicks");  // cells, O clicks alternate with X's keypad keys
     QTest::addColumn<QString>("xKeys");
-    QTest::newRow("top row") << "012" << "34";
-    QTest::newRow("left column") << "036" << "14";
-    QTest::newRow("diagonal") << "048" << "12";
-    QTest::newRow("anti-diagonal") << "246" << "01";
-    QTest::newRow("middle column") << "147" << "02";
+    QTest::newRow("top row") << "012"
+                             << "34";
+    QTest::newRow("left column") << "036"
+                                 << "14";
+    QTest::newRow("diagonal") << "048"
+                              << "12";
+    QTest::newRow("anti-diagonal") << "246"
+                                   << "01";
+    QTest::newRow("middle column") << "147"
+                                   << "02";
   }
   void strikeLineIsOnScreenDuringTheHold() {
     QFETCH(QString, oClicks);
@@ -406,8 +420,9 @@ class WindowTest : public QObject {
     twin->nullClock.onSleep = [&](double seconds) {
       if (seconds >= 1) nullHeld = twin->null.board;
     };
-    static const Qt::Key kNavigation[9] = {Qt::Key_Home, Qt::Key_Up,  Qt::Key_PageUp, Qt::Key_Left,    Qt::Key_Clear,
-                                           Qt::Key_Right, Qt::Key_End, Qt::Key_Down,   Qt::Key_PageDown};
+    static const Qt::Key kNavigation[9] = {Qt::Key_Home, Qt::Key_Up,    Qt::Key_PageUp,
+                                           Qt::Key_Left, Qt::Key_Clear, Qt::Key_Right,
+                                           Qt::Key_End,  Qt::Key_Down,  Qt::Key_PageDown};
     for (int i = 0; i < oClicks.size(); ++i) {
       const int cell = oClicks[i].digitValue();
       twin->Click(cell % 3 * 100 + 50, cell / 3 * 100 + 50);

@@ -42,17 +42,26 @@ TEST(UserDataFolder, FollowsThePlatformsRules) {
     std::string expected;
   };
   const Case cases[] = {
-      {"XDG_DATA_HOME wins over HOME", {{"XDG_DATA_HOME", "/x/data"}, {"HOME", "/home/a"}}, '/', "/x/data/zandor/"},
+      {"XDG_DATA_HOME wins over HOME",
+       {{"XDG_DATA_HOME", "/x/data"}, {"HOME", "/home/a"}},
+       '/',
+       "/x/data/zandor/"},
       {"trailing separators are not doubled", {{"XDG_DATA_HOME", "/x/data//"}}, '/', "/x/data/zandor/"},
       {"XDG_DATA_HOME of the root folder", {{"XDG_DATA_HOME", "/"}}, '/', "/zandor/"},
-      {"a relative XDG_DATA_HOME is ignored", {{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}}, '/',
+      {"a relative XDG_DATA_HOME is ignored",
+       {{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}},
+       '/',
        "/home/a/.local/share/zandor/"},
-      {"an empty XDG_DATA_HOME is ignored", {{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/',
+      {"an empty XDG_DATA_HOME is ignored",
+       {{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}},
+       '/',
        "/home/a/.local/share/zandor/"},
       {"HOME alone", {{"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
       {"nothing set", {}, '/', ""},
       {"an empty HOME names nothing", {{"HOME", ""}}, '/', ""},
-      {"Windows: LOCALAPPDATA", {{"LOCALAPPDATA", "C:\\Users\\a\\AppData\\Local"}, {"HOME", "/home/a"}}, '\\',
+      {"Windows: LOCALAPPDATA",
+       {{"LOCALAPPDATA", "C:\\Users\\a\\AppData\\Local"}, {"HOME", "/home/a"}},
+       '\\',
        "C:\\Users\\a\\AppData\\Local\\Zandor\\"},
       {"Windows: LOCALAPPDATA at a drive root", {{"LOCALAPPDATA", "D:\\"}}, '\\', "D:\\Zandor\\"},
       {"Windows: XDG and HOME do not count", {{"XDG_DATA_HOME", "/x"}, {"HOME", "/home/a"}}, '\\', ""},
@@ -83,7 +92,8 @@ class AppFolderTest : public ::testing::Test {
   // A folder this user cannot write: the program's folder made read-only, or, for root, who may
   // write there anyway, the kernel's /proc; "" when neither works.
   std::string ReadOnlyFolder() {
-    fs::permissions(root_ / "program", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(root_ / "program",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     if (!FolderWritable(Path("program"))) return Path("program");
 #ifndef _WIN32

@@ -66,9 +66,10 @@ TEST(Menus, EveryCommandButExitStartsANewMatchAndKeepsOneMarkPerMenu) {
     std::uint8_t turn;
   };
   const Case cases[] = {
-      {MenuItem::Restart, kTrue, 3, kO},  {MenuItem::TwoPlayer, kFalse, 3, 0}, {MenuItem::OnePlayer, kTrue, 3, kO},
-      {MenuItem::Easiest, kTrue, 1, kO},  {MenuItem::Easy, kTrue, 2, kO},      {MenuItem::Medium, kTrue, 3, kO},
-      {MenuItem::Hard, kTrue, 4, kO},     {MenuItem::Hardest, kTrue, 5, kO},
+      {MenuItem::Restart, kTrue, 3, kO},   {MenuItem::TwoPlayer, kFalse, 3, 0},
+      {MenuItem::OnePlayer, kTrue, 3, kO}, {MenuItem::Easiest, kTrue, 1, kO},
+      {MenuItem::Easy, kTrue, 2, kO},      {MenuItem::Medium, kTrue, 3, kO},
+      {MenuItem::Hard, kTrue, 4, kO},      {MenuItem::Hardest, kTrue, 5, kO},
   };
   for (const Case& c : cases) {
     Rig rig;
@@ -121,10 +122,10 @@ TEST(Mouse, ReleasePositionsMapToCells) {
     int cell;  // -1: ignored
   };
   const Case cases[] = {
-      {150, 150, 4},   {250, 50, 2},     {100, 150, 3},  {200, 150, 5},    {300, 300, 8},  {0.01f, 0.01f, 0},
-      {100.01f, 50, 1}, {199.99f, 50, 1}, {0, 150, -1},  {150, 0, -1},     {-5, 150, -1},  {300.01f, 150, -1},
-      {150, 301, -1},  {1e30f, 150, -1}, {150, inf, -1}, {-inf, 50, -1},  {nan, 150, -1}, {150, nan, -1},
-      {70000, 70000, -1},
+      {150, 150, 4},     {250, 50, 2},       {100, 150, 3},    {200, 150, 5},      {300, 300, 8},
+      {0.01f, 0.01f, 0}, {100.01f, 50, 1},   {199.99f, 50, 1}, {0, 150, -1},       {150, 0, -1},
+      {-5, 150, -1},     {300.01f, 150, -1}, {150, 301, -1},   {1e30f, 150, -1},   {150, inf, -1},
+      {-inf, 50, -1},    {nan, 150, -1},     {150, nan, -1},   {70000, 70000, -1},
   };
   for (const Case& c : cases) {
     Rig rig;

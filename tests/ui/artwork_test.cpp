@@ -1,10 +1,11 @@
 // The artwork's layout, and the pixels a mark, a strike line and a new game leave on the board.
+#include "ui/artwork.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "support.h"
-#include "ui/artwork.h"
 
 namespace zandor::test {
 namespace {
@@ -61,12 +62,15 @@ TEST(Artwork, SharedRowsAndUncopiedStripsStayWhite) {
   };
   for (const Strip& s : strips)
     for (int y = s.y0; y <= s.y1; ++y)
-      for (int x = s.x0; x <= s.x1; ++x) ASSERT_EQ(Art().At(x, y), kWhite) << s.name << " at " << x << "," << y;
+      for (int x = s.x0; x <= s.x1; ++x)
+        ASSERT_EQ(Art().At(x, y), kWhite) << s.name << " at " << x << "," << y;
 }
 
 TEST(Artwork, GridStrokesStayOutOfEveryMarkArea) {
   // Ink is the near-black of the grid; mark areas are x 20-87, y 18-93 of every cell.
-  auto isInk = [](std::uint32_t p) { return ((p >> 16) & 255) < 80 && ((p >> 8) & 255) < 80 && (p & 255) < 80; };
+  auto isInk = [](std::uint32_t p) {
+    return ((p >> 16) & 255) < 80 && ((p >> 8) & 255) < 80 && (p & 255) < 80;
+  };
   int strokes = 0;
   for (int y = 0; y < kBoardSize; ++y)
     for (int x = 0; x < kBoardSize; ++x) {
@@ -95,7 +99,8 @@ TEST(Board, AMarkChangesExactlyItsShapeInsideItsBlock) {
           const bool inBlock = sx >= 0 && sy >= 0 && sx < s.image.width && sy < s.image.height;
           const bool inShape = inBlock && Art().At(s.mask.x + sx, s.mask.y + sy) == kBlack;
           const std::uint32_t expected = inShape ? Art().At(s.image.x + sx, s.image.y + sy) : before.At(x, y);
-          ASSERT_EQ(rig.toolkit.board.At(x, y), expected) << s.name << " in cell " << cell << " at " << x << "," << y;
+          ASSERT_EQ(rig.toolkit.board.At(x, y), expected)
+              << s.name << " in cell " << cell << " at " << x << "," << y;
         }
     }
   }

@@ -16,12 +16,9 @@ TEST(ProgramFolder, FolderOfTheExecutable) {
     const wchar_t* folder;
   };
   const Case cases[] = {
-      {L"C:\\Games\\Grid\\zandor.exe", L"C:\\Games\\Grid"},
-      {L"D:\\zandor.exe", L"D:\\"},
-      {L"\\\\server\\share\\zandor.exe", L"\\\\server\\share"},
-      {L"\\\\?\\E:\\zandor.exe", L"\\\\?\\E:\\"},
-      {L"\\\\?\\E:\\Spiele\\zandor.exe", L"\\\\?\\E:\\Spiele"},
-      {L"zandor.exe", L""},
+      {L"C:\\Games\\Grid\\zandor.exe", L"C:\\Games\\Grid"},     {L"D:\\zandor.exe", L"D:\\"},
+      {L"\\\\server\\share\\zandor.exe", L"\\\\server\\share"}, {L"\\\\?\\E:\\zandor.exe", L"\\\\?\\E:\\"},
+      {L"\\\\?\\E:\\Spiele\\zandor.exe", L"\\\\?\\E:\\Spiele"}, {L"zandor.exe", L""},
   };
   for (const Case& c : cases) EXPECT_EQ(FolderOfModulePath(c.path), c.folder) << Utf8FromWide(c.path);
 }

@@ -77,15 +77,16 @@ TEST(DibSurface, RasterOperationsMatchThePlainImages) {
       Boards boards;
       boards.Apply(t);
       EXPECT_EQ(Differences(boards.gdi.ToImage(), boards.plain), 0)
-          << "op " << static_cast<int>(op) << " at " << t.x << "," << t.y << " from " << t.srcX << "," << t.srcY;
+          << "op " << static_cast<int>(op) << " at " << t.x << "," << t.y << " from " << t.srcX << ","
+          << t.srcY;
     }
   }
 }
 
 TEST(DibSurface, LongRandomSequencesStayPixelIdentical) {
   std::mt19937 engine(20240611);
-  std::uniform_int_distribution<int> pos(-40, 320), size(1, 120), srcX(0, kArtWidth - 1), srcY(0, kArtHeight - 1),
-      op(0, 2);
+  std::uniform_int_distribution<int> pos(-40, 320), size(1, 120), srcX(0, kArtWidth - 1),
+      srcY(0, kArtHeight - 1), op(0, 2);
   Boards boards;
   for (int i = 0; i < 400; ++i) {
     Transfer t{pos(engine), pos(engine), size(engine), size(engine), 0, 0, static_cast<RasterOp>(op(engine))};

@@ -154,7 +154,8 @@ TEST(Win32Window, MouseAndKeysPlayTheSameGameAsTheNullToolkit) {
   twin.Key(VK_UP);
   twin.null.app.picMain_KeyDown(keys::kUp, 0);
   EXPECT_EQ(twin.Caption(), L"Zandor [O:0; X:1]");
-  EXPECT_EQ(Differences(twin.window.BoardImage(), twin.null.toolkit.board), 0) << "the next game's empty board";
+  EXPECT_EQ(Differences(twin.window.BoardImage(), twin.null.toolkit.board), 0)
+      << "the next game's empty board";
 
   twin.Key(VK_F2);
   EXPECT_EQ(twin.Caption(), L"Zandor [O:0; X:0]");

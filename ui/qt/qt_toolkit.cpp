@@ -67,8 +67,7 @@ QImage ToQImage(const Image& image) {
 
 // --- picMain ---
 
-PicMain::PicMain(QWidget* parent)
-    : QWidget(parent), image_(kBoardSize, kBoardSize, QImage::Format_RGB32) {
+PicMain::PicMain(QWidget* parent) : QWidget(parent), image_(kBoardSize, kBoardSize, QImage::Format_RGB32) {
   image_.fill(Qt::white);
   setFixedSize(kBoardSize, kBoardSize);
   setFocusPolicy(Qt::StrongFocus);
@@ -108,9 +107,8 @@ frmMain::frmMain() : BackBuffer(ToQImage(MakeArtwork())) {
   picMain->setObjectName("picMain");
   picMain->move(0, 0);
 
-  Label1 = new QLabel(
-      tr("Click a cell to play O. Two players: X plays on the number pad. F2: new match."),
-      client);
+  Label1 = new QLabel(tr("Click a cell to play O. Two players: X plays on the number pad. F2: new match."),
+                      client);
   Label1->setObjectName("Label1");
   Label1->setGeometry(16, 304, 281, 33);
   Label1->setWordWrap(true);
@@ -141,9 +139,9 @@ frmMain::frmMain() : BackBuffer(ToQImage(MakeArtwork())) {
 }
 
 void frmMain::AddItem(QMenu* menu, MenuItem item, const char* caption, bool checkable) {
-  static constexpr const char* kNames[kMenuItemCount] = {
-      "mnuRestart", "mnu1Ply", "mnu2Ply", "mnuExit", "mnuEasiest",
-      "mnuEasy",    "mnuMedium", "mnuHard", "mnuHardest"};
+  static constexpr const char* kNames[kMenuItemCount] = {"mnuRestart", "mnu1Ply",    "mnu2Ply",
+                                                         "mnuExit",    "mnuEasiest", "mnuEasy",
+                                                         "mnuMedium",  "mnuHard",    "mnuHardest"};
   QAction* action = menu->addAction(tr(caption));
   action->setObjectName(kNames[static_cast<std::size_t>(item)]);
   action->setCheckable(checkable);
@@ -197,9 +195,7 @@ void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, 
   QPainter painter(&window_->picMain->image());
   switch (op) {
     case RasterOp::SrcCopy: painter.setCompositionMode(QPainter::CompositionMode_Source); break;
-    case RasterOp::MergePaint:
-      painter.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-      break;
+    case RasterOp::MergePaint: painter.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination); break;
     case RasterOp::SrcAnd: painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
   }
   painter.drawImage(QPoint(x, y), window_->BackBuffer, QRect(srcX, srcY, width, height));

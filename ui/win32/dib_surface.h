@@ -1,13 +1,12 @@
 // A GDI memory DC over a 32-bit top-down DIB section: the board's picture and the artwork both live in one.
 #pragma once
 
-#include "ui/win32/win32.h"
-
 #include <cstdint>
 #include <string>
 
 #include "game/toolkit.h"
 #include "ui/image.h"
+#include "ui/win32/win32.h"
 
 namespace zandor {
 

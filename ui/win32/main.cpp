@@ -1,12 +1,11 @@
 // The program: the game, its window logic and the Win32 toolkit, then the message loop.
-#include "ui/win32/win32.h"
-
 #include <cstdlib>
 
 #include "ai/random.h"
 #include "game/clock.h"
 #include "game/game.h"
 #include "ui/app.h"
+#include "ui/win32/win32.h"
 #include "ui/win32/win32_toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {

@@ -1,4 +1,5 @@
-// Build tool, run on the build machine: writes the program icon (16 and 32 pixels, 16 colours) as an .ico file.
+// Build tool, run on the build machine: writes the program icon (16 and 32 pixels, 16 colours) as an .ico
+// file.
 #include <cstdint>
 #include <cstdio>
 #include <fstream>

@@ -1,9 +1,9 @@
 // Where the program lives, and the text conversions the Unicode window functions need.
 #include "ui/win32/program_folder.h"
 
-#include "ui/win32/win32.h"
-
 #include <vector>
+
+#include "ui/win32/win32.h"
 
 namespace zandor {
 

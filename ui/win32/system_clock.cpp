@@ -1,9 +1,8 @@
 // The real clock for Windows: the performance counter for waiting, local time for the reseed.
-#include "ui/win32/win32.h"
-
 #include <cmath>
 
 #include "game/clock.h"
+#include "ui/win32/win32.h"
 
 namespace zandor {
 

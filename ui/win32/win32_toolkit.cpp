@@ -78,10 +78,12 @@ Win32Toolkit::~Win32Toolkit() {
 
 void Win32Toolkit::RegisterClasses() {
   // Shared icons belong to the module and live as long as the classes that use them.
-  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
-                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  bigIcon_ =
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+  smallIcon_ =
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ZANDOR), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 
   WNDCLASSEXW frame{};
   frame.cbSize = sizeof frame;
@@ -112,7 +114,8 @@ HMENU Win32Toolkit::BuildMenu() {
   HMENU file = CreatePopupMenu();
   HMENU difficulty = CreatePopupMenu();
   for (const MenuEntry& e : kFileItems) AppendMenuW(file, MF_STRING, CommandOf(e.item), e.caption);
-  for (const MenuEntry& e : kDifficultyItems) AppendMenuW(difficulty, MF_STRING, CommandOf(e.item), e.caption);
+  for (const MenuEntry& e : kDifficultyItems)
+    AppendMenuW(difficulty, MF_STRING, CommandOf(e.item), e.caption);
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(difficulty), L"&Difficulty");
   return bar;
@@ -127,8 +130,9 @@ void Win32Toolkit::CreateWindow() {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT outer{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&outer, style, TRUE, 0);
-  frame_ = CreateWindowExW(0, kFrameClass, L"Zandor", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                           outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_, instance_, this);
+  frame_ =
+      CreateWindowExW(0, kFrameClass, L"Zandor", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                      outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_, instance_, this);
   if (!frame_) throw std::runtime_error("could not create the main window");
   // A menu bar that wraps onto a second line makes the client area shorter than planned: grow the frame.
   RECT client;
@@ -215,8 +219,8 @@ void Win32Toolkit::Dump() {
   picture_->SaveBmp(dumpFolder_ + L"\\board.bmp");
   POINT origin{0, 0};
   if (board_) ClientToScreen(board_, &origin);
-  std::string text = "refreshes " + std::to_string(refreshes_) + "\norigin " + std::to_string(origin.x) + " " +
-                     std::to_string(origin.y) + "\nchecked";
+  std::string text = "refreshes " + std::to_string(refreshes_) + "\norigin " + std::to_string(origin.x) +
+                     " " + std::to_string(origin.y) + "\nchecked";
   for (int i = 0; i < kMenuItemCount; ++i) {
     const UINT state = GetMenuState(menu_, CommandOf(static_cast<MenuItem>(i)), MF_BYCOMMAND);
     text += (state != static_cast<UINT>(-1) && (state & MF_CHECKED)) ? " 1" : " 0";
@@ -237,12 +241,14 @@ void Win32Toolkit::MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Win32Toolkit::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Win32Toolkit* self = ToolkitOf(window, message, lParam);
-  return self ? self->OnFrame(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  return self ? self->OnFrame(window, message, wParam, lParam)
+              : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32Toolkit::BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Win32Toolkit* self = ToolkitOf(window, message, lParam);
-  return self ? self->OnBoard(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  return self ? self->OnBoard(window, message, wParam, lParam)
+              : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -271,8 +277,7 @@ LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM l
         PostQuitMessage(0);
       }
       return 0;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -302,8 +307,7 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_KEYDOWN:
       if (app_) app_->picMain_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
       return 0;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -1,13 +1,12 @@
 // The toolkit over the Win32 API: frmMain with its menus, the picMain board window and two GDI surfaces.
 #pragma once
 
-#include "ui/win32/win32.h"
-
 #include <memory>
 #include <string>
 
 #include "game/toolkit.h"
 #include "ui/win32/dib_surface.h"
+#include "ui/win32/win32.h"
 
 namespace zandor {
 
