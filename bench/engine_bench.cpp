@@ -15,13 +15,8 @@ using namespace zandor;
 // Four marks that end nothing (two players), each with both block transfers and a refresh; the new
 // game that clears them runs outside the timing.
 void BM_PlaceMarkDrawing(benchmark::State& state) {
-  NullToolkit toolkit(true);
-  ManualClock clock;
-  StdRandom random(1);
-  Game game(toolkit, clock, random);
-  game.OnePlayer = kFalse;
-  game.NewMatch();
-  game.Turn = kO;
+  bench::TwoPlayerGame two(true);
+  Game& game = two.game;
   for (auto _ : state) {
     game.PlaceMark(1, 1, kO);
     game.PlaceMark(0, 0, kX);
@@ -31,7 +26,7 @@ void BM_PlaceMarkDrawing(benchmark::State& state) {
     game.NewGame();
     state.ResumeTiming();
   }
-  benchmark::DoNotOptimize(toolkit.board.pixels.data());
+  benchmark::DoNotOptimize(two.toolkit.board.pixels.data());
   state.SetItemsProcessed(state.iterations() * 4);
   state.SetLabel("items = marks");
 }
@@ -87,16 +82,10 @@ BENCHMARK(BM_HeadlessMatch)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // Every one of the 255,168 possible games through PlaceMark, two players, no drawing.
 void BM_AllGames(benchmark::State& state) {
-  NullToolkit toolkit(false);
-  ManualClock clock;
-  StdRandom random(1);
-  Game game(toolkit, clock, random);
-  game.OnePlayer = kFalse;
-  game.NewMatch();
-  game.Turn = kO;
+  bench::TwoPlayerGame two(false);
   std::uint64_t games = 0;
   for (auto _ : state) {
-    games = bench::PlayAllGames(game);
+    games = bench::PlayAllGames(two.game);
     benchmark::DoNotOptimize(games);
   }
   if (games != 255168) state.SkipWithError("the enumeration did not find 255,168 games");

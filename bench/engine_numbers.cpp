@@ -33,18 +33,12 @@ int main(int argc, char** argv) {
   const bool allGames = argc < 2 || std::strcmp(argv[1], "pause") != 0;
   const bool pause = argc < 2 || std::strcmp(argv[1], "games") != 0;
   if (allGames) {
-    NullToolkit toolkit(false);
-    ManualClock clock;
-    StdRandom random(1);
-    Game game(toolkit, clock, random);
-    game.OnePlayer = kFalse;
-    game.NewMatch();
-    game.Turn = kO;
+    bench::TwoPlayerGame two(false);
     double best = 1e9;
     std::uint64_t games = 0;
     for (int run = 0; run < 5; ++run) {
       const double start = WallSeconds();
-      games = bench::PlayAllGames(game);
+      games = bench::PlayAllGames(two.game);
       const double took = WallSeconds() - start;
       if (took < best) best = took;
     }

@@ -3,9 +3,25 @@
 
 #include <cstdint>
 
+#include "ai/random.h"
+#include "game/clock.h"
 #include "game/game.h"
+#include "ui/null_toolkit.h"
 
 namespace zandor::bench {
+
+// A two-player game on the null toolkit with O to move on an empty board; pauses pass at once.
+struct TwoPlayerGame {
+  explicit TwoPlayerGame(bool draw) : toolkit(draw) {
+    game.OnePlayer = kFalse;
+    game.NewMatch();
+    game.Turn = kO;
+  }
+  NullToolkit toolkit;
+  ManualClock clock;
+  StdRandom random{1};
+  Game game{toolkit, clock, random};
+};
 
 // Plays every legal game from the current position (O to move on an empty board in two-player mode)
 // through Game::PlaceMark and returns how many games ended. There are 255,168 from the empty board.
