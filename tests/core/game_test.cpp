@@ -131,51 +131,28 @@ TEST(CheckLines, StrikesOnlyTheFirstCompletedLineInOrder) {
   }
 }
 
-TEST(EndGame, WinnerScoresAndTheLoserOpensTheNextGame) {
+// Winning marks and ninth marks: who scores, who opens the next game, and what the hold shows.
+TEST(EndGame, AFinishScoresTheWinnerAndTheLoserOpensTheNextGame) {
   struct Case {
     const char* name;
     const char* before;
-    std::uint8_t mark;
-    std::uint8_t nextTurn;
-  };
-  const Case cases[] = {
-      {"O wins the top row: X opens next", "OO.XX....", kO, kX},
-      {"X wins the top row: O opens next", "XX.OO.O..", kX, kO},
-  };
-  for (const Case& c : cases) {
-    TwoPlayer rig;
-    SetBoard(rig.game, c.before);
-    rig.game.Turn = c.mark;
-    rig.game.PlaceMark(2, 0, c.mark);
-    EXPECT_EQ(rig.game.Score[c.mark], 1) << c.name;
-    EXPECT_EQ(rig.game.Score[3 - c.mark], 0) << c.name;
-    EXPECT_EQ(rig.game.Turn, c.nextTurn) << c.name;
-    EXPECT_EQ(BoardString(rig.game), ".........") << c.name << ": the next game is set up";
-    EXPECT_EQ(rig.game.MoveCount, 0) << c.name;
-    EXPECT_EQ(rig.game.GameOver, kFalse) << c.name;
-    EXPECT_EQ(rig.game.AIPhase, 2) << c.name << ": two-player mode never hands the opening to the computer";
-  }
-}
-
-// Boards whose ninth mark on the last free cell decides the game.
-TEST(EndGame, NinthMarkScoresAWinOrADraw) {
-  struct Case {
-    const char* name;
-    const char* before;
+    int cell;
     std::uint8_t mark;
     bool win;
   };
   const Case cases[] = {
-      {"O's ninth mark completes the bottom row", "XOXXOOOX.", kO, false},
-      {"X's ninth mark completes the right column", "OOXXXOOX.", kX, false},
-      {"O's ninth mark completes the main diagonal", "OXXXOOOX.", kO, true},
-      {"X's ninth mark completes the right column and the bottom row", "OOXOOXXX.", kX, true},
+      {"O wins the top row: X opens next", "OO.XX....", 2, kO, true},
+      {"X wins the top row: O opens next", "XX.OO.O..", 2, kX, true},
+      {"O's ninth mark completes no line: a draw", "XOXXOOOX.", 8, kO, false},
+      {"X's ninth mark completes no line: a draw", "OOXXXOOX.", 8, kX, false},
+      {"O's ninth mark completes the main diagonal: a win", "OXXXOOOX.", 8, kO, true},
+      {"X's ninth mark completes a column and a row: one win", "OOXOOXXX.", 8, kX, true},
   };
   for (const Case& c : cases) {
     TwoPlayer rig;
     SetBoard(rig.game, c.before);
     rig.game.Turn = c.mark;
-    rig.game.PlaceMark(2, 2, c.mark);
+    rig.game.PlaceMark(static_cast<std::uint8_t>(c.cell % 3), static_cast<std::uint8_t>(c.cell / 3), c.mark);
     const int won = c.win ? 1 : 0;
     EXPECT_EQ(rig.game.Score[c.mark], won) << c.name;
     EXPECT_EQ(rig.game.Score[3 - c.mark], 0) << c.name;
@@ -183,6 +160,10 @@ TEST(EndGame, NinthMarkScoresAWinOrADraw) {
     EXPECT_EQ(rig.toolkit.caption, CaptionFor(rig.game.Score[1], rig.game.Score[2])) << c.name;
     EXPECT_EQ(rig.toolkit.lines, won) << c.name << ": a strike line only for a win";
     EXPECT_DOUBLE_EQ(rig.clock.slept(), 1.0) << c.name << ": the finished board is held one second";
+    EXPECT_EQ(BoardString(rig.game), ".........") << c.name << ": the next game is set up";
+    EXPECT_EQ(rig.game.MoveCount, 0) << c.name;
+    EXPECT_EQ(rig.game.GameOver, kFalse) << c.name;
+    EXPECT_EQ(rig.game.AIPhase, 2) << c.name << ": two-player mode never hands the opening to the computer";
   }
 }
 
