@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <random>
+#include <string>
 
 namespace zandor {
 
@@ -42,16 +43,24 @@ class ScriptedRandom final : public RandomSource {
   }
   float Next() override {
     ++draws_;
+    trace += 'd';
     if (queue_.empty()) return fallback_;
     const float r = queue_.front();
     queue_.pop_front();
     return r;
   }
-  void Reseed(float) override { ++reseeds_; }
+  void Reseed(float seed) override {
+    ++reseeds_;
+    trace += 'r';
+    lastSeed = seed;
+  }
   void SetFallback(float r) { fallback_ = r; }
   std::size_t pending() const { return queue_.size(); }
   int draws() const { return draws_; }
   int reseeds() const { return reseeds_; }
+
+  std::string trace;  // 'd' for each draw, 'r' for each reseed, in order
+  float lastSeed = -1;
 
  private:
   std::deque<float> queue_;

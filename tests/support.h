@@ -1,8 +1,7 @@
-// Shared test helpers: a headless rig of game, window logic and null toolkit, and boards as strings.
+// Shared test helpers: a headless game with its window logic, a manual clock and scripted draws; boards as strings.
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -21,20 +20,37 @@ inline std::string BoardString(const GameState& s) {
   return out;
 }
 
-// Puts a position on the board as if its marks had been placed in reading order (History too).
-inline void SetBoard(GameState& s, std::string_view cells) {
-  if (cells.size() != 9) throw std::invalid_argument("a board string has 9 cells");
-  s.Board.fill(kEmpty);
-  s.MoveCount = 0;
-  for (std::size_t i = 1; i <= 9; ++i) s.History[i] = MoveRecord{0, 0, " "};
-  for (std::size_t n = 0; n < 9; ++n) {
-    if (cells[n] == '.') continue;
-    const std::uint8_t mark = cells[n] == 'O' ? kO : kX;
-    s.Board[n] = mark;
-    ++s.MoveCount;
-    s.History[s.MoveCount] = MoveRecord{static_cast<std::uint8_t>(n % 3), static_cast<std::uint8_t>(n / 3),
-                                        mark == kO ? "O" : "X"};
+// Puts a position on the board, History included. Given the side to move, the marks take turns in
+// History (each side's in reading order, the side with more marks, or else the side to move, first);
+// without it they stand in reading order and Turn is left as it is.
+inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
+  std::string o, x, all;
+  for (char n = 0; n < 9 && n < static_cast<char>(cells.size()); ++n) {
+    if (cells[n] == 'O') o += n;
+    if (cells[n] == 'X') x += n;
+    if (cells[n] == 'O' || cells[n] == 'X') all += n;
   }
+  const bool oFirst = o.size() > x.size() || (o.size() == x.size() && turn != kX);
+  for (std::size_t i = 0; turn >= 0 && i < all.size(); ++i) {
+    const std::string& side = (i % 2 == 0) == oFirst ? o : x;
+    all[i] = i / 2 < side.size() ? side[i / 2] : all[i];
+  }
+  s.Board.fill(kEmpty);
+  s.History.fill(MoveRecord{0, 0, " "});
+  s.MoveCount = 0;
+  for (char n : all) {
+    s.Board[n] = cells[n] == 'O' ? kO : kX;
+    s.History[++s.MoveCount] = MoveRecord{std::uint8_t(n % 3), std::uint8_t(n / 3), std::string(1, cells[n])};
+  }
+  if (turn >= 0) s.Turn = static_cast<std::uint8_t>(turn);
+}
+
+// A position with X to move in one-player mode at a level and phase.
+inline void XToMove(GameState& g, std::string_view board, std::int16_t level = 5, std::uint8_t phase = 3) {
+  SetBoard(g, board, kX);
+  g.OnePlayer = kTrue;
+  g.Difficulty = level;
+  g.AIPhase = phase;
 }
 
 // Game, window logic and a null toolkit with a manual clock and scripted draws: nothing waits.

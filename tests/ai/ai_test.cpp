@@ -1,0 +1,229 @@
+// The computer's turn on scripted draws, its real random source, and a search showing the top level never loses.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ai/computer.h"
+#include "ai/rules.h"
+#include "support.h"
+
+namespace zandor::test {
+namespace {
+
+// Keeps the board as it stood during the hold after a finished game, before the next one clears it.
+struct HoldClock final : Clock {
+  ManualClock inner;
+  const GameState* game = nullptr;
+  std::string held;
+  double Now() override { return inner.Now(); }
+  void Sleep(double s) override {
+    if (s >= 1) held = BoardString(*game);
+    inner.Sleep(s);
+  }
+  float SecondsSinceMidnight() override { return inner.SecondsSinceMidnight(); }
+};
+
+struct AiRig {
+  AiRig() { clock.game = &game; }
+  NullToolkit toolkit{false};
+  HoldClock clock;
+  ScriptedRandom random;
+  Game game{toolkit, clock, random};
+};
+
+float Up(float r) { return std::nextafter(r, 2.0f); }
+float Down(float r) { return std::nextafter(r, -1.0f); }
+
+// The gate draw 0, the playbook's fifty draws (all 0 but the given rules'), then `tail`.
+std::vector<float> Book(std::vector<std::pair<int, float>> at, std::vector<float> tail = {}) {
+  std::vector<float> draws(51, 0.0f);
+  for (const auto& [rule, r] : at) draws[static_cast<std::size_t>(rule)] = r;
+  draws.insert(draws.end(), tail.begin(), tail.end());
+  return draws;
+}
+
+struct TurnCase {
+  const char* board;
+  std::int16_t level;
+  std::uint8_t phase;
+  std::vector<float> draws;  // after the think-time draw: the gate, then what the move draws
+  const char* after;         // the board when the turn returns, or as held if the move ended the game
+  std::uint8_t phaseAfter = 3;
+  std::string trace{};  // d: a draw, r: a reseed; empty: not checked
+};
+
+TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
+  const std::string book(50, 'd');
+  const TurnCase cases[] = {
+      // The gate: random when r * 5, rounded to single precision, exceeds the level.
+      {"O........", 1, 2, {0.2f}, "O...X...."},
+      {"O........", 1, 2, {Up(0.2f), 0.9f, 0.9f}, "O.......X"},
+      {"O........", 2, 2, {0.4f}, "O...X...."},
+      {"O........", 2, 2, {Up(0.4f), 0.9f, 0.9f}, "O.......X"},
+      {"O........", 3, 2, {0.6f}, "O...X...."},  // 0.6f * 5 is above 3 in double, exactly 3 in single
+      {"O........", 3, 2, {Up(0.6f), 0.9f, 0.9f}, "O.......X"},
+      {"O........", 4, 2, {0.8f}, "O...X...."},
+      {"O........", 4, 2, {Up(0.8f), 0.9f, 0.9f}, "O.......X"},
+      {"O........", 5, 2, {Down(1.0f)}, "O...X...."},
+      {".........", 1, 1, {0.5f, 0.5f, 0.5f}, "....X...."},
+      {"XOX.O.OX.", 1, 3, {0.9f, 0.0f, 0.0f, 0.5f, 0.5f, 0.1f, 0.5f}, "XOXXO.OX."},  // redraws taken cells
+      // A random move that ends the game leaves the next game the phase its set-up chose.
+      {"XX.OO....", 1, 3, {0.9f, 0.9f, 0.1f}, "XXXOO....", 2, "drdrdd"},
+      // The opening: any cell but the centre, halves rounding to even.
+      {".........", 5, 1, {0, 0.0f, 0.0f}, "X........"},
+      {".........", 5, 1, {0, 0.25f, 0.75f}, "......X.."},
+      {".........", 5, 1, {0, 0.5f, 0.5f, 0.9f, 0.1f}, "..X......", 3, "drddddd"},
+      {".........", 5, 1, {0, 0.5f, 0.1f}, ".X......."},
+      // The fixed reply to O's first mark.
+      {"........O", 5, 2, {0}, "....X...O"},
+      {".O.......", 5, 2, {0}, ".O.....X."},
+      {".....O...", 5, 2, {0}, "...X.O..."},
+      {"....O....", 5, 2, {0, Down(0.25f)}, "X...O....", 3, "drdd"},
+      {"....O....", 5, 2, {0, 0.25f}, "....O.X.."},
+      {"....O....", 5, 2, {0, Down(0.75f)}, "..X.O...."},
+      {"....O....", 5, 2, {0, 0.75f}, "....O...X"},
+      {".........", 5, 2, {0}, "........."},  // no O: nothing placed, X stays to move
+      // Lines: win before block, the first line in table order, no draws needed.
+      {"XX.OO....", 5, 3, {0}, "XXXOO....", 2, "drd"},
+      {"OXOXX...O", 5, 3, {0}, "OXOXXX..O", 2},
+      {"O.O.X.O.X", 5, 3, {0}, "OXO.X.O.X"},
+      {"O...O..X.", 5, 3, {0}, "O...O..XX"},
+      {"X.O.X.O..", 5, 3, {0}, "X.O.X.O.X", 2},
+      // The playbook: one draw per rule, placed or not; below one half takes target A.
+      {"O...X...O", 5, 3, Book({{13, 0.4999f}}), "O...X..XO"},
+      {"O...X...O", 5, 3, Book({{13, 0.5f}}), "O..XX...O"},
+      {".O..O..X.", 5, 3, Book({{17, 0.1f}}), ".O..O..XX"},
+      {".O..O..X.", 5, 3, Book({{17, 0.6f}}), ".O..O.XX."},
+      {"..X..OO..", 5, 3, Book({{47, 0.2f}}), "..X.XOO.."},
+      {"..X..OO..", 5, 3, Book({{47, 0.7f}}), "X.X..OO.."},
+      {"XOX.O.OX.", 5, 3, Book({{1, 0.5f}}), "XOX.O.OXX"},
+      {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.1f}}), "XOX.O.OXX"},
+      {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.9f}}, {0.1f, 0.5f}), "XOXXO.OX."},  // then a random move
+      {"O...X....", 5, 3, Book({}, {0.9f, 0.9f}), "O...X...X", 3, "drd" + book + "rdd"},
+  };
+  for (const TurnCase& c : cases) {
+    AiRig rig;
+    rig.clock.inner.SetSecondsSinceMidnight(43200.0f);
+    XToMove(rig.game, c.board, c.level, c.phase);
+    rig.random.Push(0.5f);
+    for (float d : c.draws) rig.random.Push(d);
+    ComputerMove(rig.game);
+    EXPECT_EQ(rig.clock.held.empty() ? BoardString(rig.game) : rig.clock.held, c.after) << c.board << " L" << c.level;
+    EXPECT_EQ(rig.random.draws(), 1 + static_cast<int>(c.draws.size())) << c.board << " draws";
+    EXPECT_EQ(rig.game.AIPhase, c.phaseAfter) << c.board;
+    // Thought for 0.3 + 0.5 / 5 seconds on the clock, then reseeded from it: seconds since midnight / 1000.
+    EXPECT_NEAR(rig.clock.inner.slept() - (rig.clock.held.empty() ? 0 : 1), 0.4, 1e-9) << c.board;
+    EXPECT_NEAR(rig.random.lastSeed, 43.2004f, 2e-5f) << c.board;
+    if (!c.trace.empty()) {
+      EXPECT_EQ(rig.random.trace, c.trace) << c.board;
+    }
+  }
+}
+
+// The real source: exact 24-bit fractions below one, reseeds that mix instead of replay, and
+// openings spread over the eight outer cells in the odds the coordinate draw gives them.
+TEST(StdRandom, OpeningsFollowTheCoordinateOdds) {
+  StdRandom a(1), b(2);
+  a.Reseed(43.2f);
+  b.Reseed(43.2f);
+  EXPECT_NE(a.Next(), b.Next()) << "a reseed mixes into the state";
+  NullToolkit toolkit(false);
+  ManualClock clock;
+  StdRandom random(31);
+  Game game(toolkit, clock, random);
+  double counts[9] = {};
+  const int n = 24000;
+  for (int i = 0; i < n; ++i) {
+    const float r = random.Next();
+    ASSERT_TRUE(r >= 0 && r < 1 && std::ldexp(r, 24) == std::floor(std::ldexp(r, 24))) << r;
+    XToMove(game, ".........", 5, 1);
+    ComputerMove(game);
+    ++counts[BoardString(game).find('X')];
+  }
+  EXPECT_EQ(counts[4], 0) << "never the centre";
+  double chi = 0;
+  for (int cell = 0; cell < 9; ++cell) {
+    if (cell == 4) continue;
+    const double expected = n * (cell % 2 ? 2.0 : 1.0) / 12.0;
+    chi += (counts[cell] - expected) * (counts[cell] - expected) / expected;
+  }
+  EXPECT_LT(chi, 40.0) << "7 degrees of freedom: a correct source exceeds 40 once in a million runs";
+}
+
+// Every board X's turn at the top level can leave, with each draw that makes a difference tried.
+std::set<std::string> XTurns(const std::string& board, std::uint8_t phase) {
+  std::set<std::string> out;
+  AiRig rig;
+  Game& g = rig.game;
+  const auto result = [&] { return g.Score[2] ? "X" : g.Turn == 0 ? "=" : g.Turn == kX ? "stuck" : BoardString(g); };
+  const auto start = [&] {
+    XToMove(g, board, 5, phase);
+    g.OnePlayer = kFalse;  // a finished game must not hand the next opening to the computer
+    g.Score = {};
+  };
+  if (phase < 3) {
+    for (float x : {0.1f, 0.3f, 0.6f, 0.9f})
+      for (float y : {0.1f, 0.5f, 0.9f}) {
+        start();
+        rig.random.Push(0.0f, 0.0f, x, y, 0.1f, 0.1f);
+        ComputerMove(g);
+        out.insert(result());
+      }
+    return out;
+  }
+  start();
+  for (std::uint8_t rule : {1, 2})
+    if (g.Turn == kX) (g.LineRule = rule, PlayLines(g));
+  if (g.Turn != kX) return {result()};
+  const GameState before = g;
+  for (const auto& p : rules::kPatterns) {
+    bool passes = false;
+    for (float r : {0.25f, 0.75f}) {
+      static_cast<GameState&>(g) = before;
+      rig.random.Push(r);
+      using rules::ColOf, rules::RowOf;
+      TryPattern(g, ColOf(p.cell1), RowOf(p.cell1), p.content1, ColOf(p.cell2), RowOf(p.cell2), p.content2,
+                 ColOf(p.cell3), RowOf(p.cell3), p.content3, ColOf(p.targetA), RowOf(p.targetA),
+                 ColOf(p.targetB), RowOf(p.targetB));
+      g.Turn == kX ? void(passes = true) : void(out.insert(result()));
+    }
+    if (!passes) return out;
+  }
+  for (std::uint8_t n = 0; n < 9; ++n) {  // the random move may fall anywhere free
+    static_cast<GameState&>(g) = before;
+    g.PlaceMark(n % 3, n / 3, kX);
+    if (g.Turn != kX) out.insert(result());
+  }
+  return out;
+}
+
+// O to move, X's next turn in `phase`: each line of play that O wins is a loss of the top level.
+void OTurns(const std::string& board, std::uint8_t phase, std::set<std::string>& seen, std::vector<std::string>& lost) {
+  if (!seen.insert(board).second) return;
+  for (std::size_t n = 0; n < 9; ++n) {
+    if (board[n] != '.') continue;
+    std::string next = board;
+    next[n] = 'O';
+    for (const Line& line : kLines)
+      if (next[line.cells[0]] == 'O' && next[line.cells[1]] == 'O' && next[line.cells[2]] == 'O') lost.push_back(next);
+    if (next.find('.') == std::string::npos || lost.size()) continue;
+    for (const std::string& after : XTurns(next, phase)) {
+      ASSERT_NE(after, "stuck") << next;
+      if (after.size() == 9) OTurns(after, 3, seen, lost);
+    }
+  }
+}
+
+TEST(TopLevel, NeverLosesAGameOOpens) {
+  std::set<std::string> seen;
+  std::vector<std::string> lost;
+  OTurns(".........", 2, seen, lost);
+  EXPECT_TRUE(lost.empty()) << "O wins with " << lost.front();
+  EXPECT_GT(seen.size(), 50u) << "the search went somewhere";
+}
+
+}  // namespace
+}  // namespace zandor::test
