@@ -1,7 +1,10 @@
 // Shared test helpers: a headless game with its window logic, a manual clock and scripted draws; boards as strings.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -67,6 +70,44 @@ struct Rig {
     app.Main();
     return *this;
   }
+};
+
+// Window and clock in one: writes down in order what the game asks of both, and keeps the board as it
+// stood during the last hold, before the next game cleared it.
+struct Recorder final : Toolkit, Clock {
+  explicit Recorder(const GameState* watched = nullptr) : game(watched) {}
+  const GameState* game;
+  std::string trace, held;
+  double now = 0, midnight = 0, wake = 1;  // wake < 1: sleeps come back early, as interrupted ones do
+  template <typename... A>
+  void Say(const char* what, A... a) {
+    trace += what;
+    ((trace += (trace.back() == ' ' ? "" : ",") + Num(static_cast<double>(a))), ...);
+    trace += ' ';
+  }
+  static std::string Num(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+  }
+  void BitBlt(int x, int y, int, int, int sx, int sy, RasterOp op) override { Say("blt ", x, y, sx, sy, int(op)); }
+  void Refresh() override { Say("refresh"); }
+  void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t c) override { Say("line ", x1, y1, x2, y2, c); }
+  void SetCaption(const std::string& text) override { trace += text + " "; }
+  void SetChecked(MenuItem, bool) override {}
+  void CreateWindow() override {}
+  void ShowWindow() override {}
+  void FocusWindow() override {}
+  void CloseAndExit() override {}
+  std::string ProgramFolder() override { return "/x"; }
+  double Now() override { return now; }
+  void Sleep(double s) override {
+    if (s >= 1 && game) held = BoardString(*game);
+    Say("sleep ", s);
+    // At least one step of the time's resolution, or a remainder too small to count would never pass.
+    now = std::max(now + s * wake + (wake < 1 ? 1e-3 : 0), std::nextafter(now, 1e300));
+  }
+  float SecondsSinceMidnight() override { return static_cast<float>(midnight + now); }
 };
 
 }  // namespace zandor::test
