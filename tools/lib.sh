@@ -28,9 +28,10 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-    --no-install-recommends "${missing[@]}"
+  # No questions when root runs unattended (CI); through sudo the command stays plain apt-get.
+  [ "$(id -u)" -eq 0 ] && export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+  as_root apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Run through sudo, the command goes on as the user who called it, so build/ stays theirs; an earlier
