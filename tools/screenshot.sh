@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the real window in mid-game, played under Xvfb with xdotool.
-# Run as root or via sudo, like the set-up commands: tools/screenshot.sh [OUTPUT.png]
+# Run it as yourself, like the set-up commands: tools/screenshot.sh [OUTPUT.png]
 # Two players, so the picture is the same every time: O wins one game, then the next is half played.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+# The package list brings openbox: a window manager draws the title bar, so the picture shows the
+# caption with the score.
 ensure_packages build qt package
-# A window manager draws the title bar, so the picture shows the caption with the score.
-dpkg-query -W -f='${Status}' openbox 2>/dev/null | grep -q 'install ok installed' || {
-  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends openbox
-}
+build_as_user "$@"
 cd "$ROOT"
 out="$(realpath -m "${1:-$ROOT/docs/screenshot.png}")"
 build="$(realpath -m "${ZANDOR_SCREENSHOT_BUILD:-$ROOT/build/default}")"

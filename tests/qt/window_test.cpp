@@ -200,7 +200,7 @@ class WindowTest : public QObject {
     }
     QCOMPARE(seen, QStringList({"&File", "&Restart", "&1 Player", "&2 Player", "E&xit", "&Difficulty",
                                 "&Silly Putty", "&Beaver", "&Induhvidual", "&Wiz Kid", "&Nerd God"}));
-    QVERIFY(twin->window()->findChildren<QActionGroup*>().isEmpty());
+    for (QActionGroup* group : twin->window()->findChildren<QActionGroup*>()) QVERIFY(group->isExclusive());
   }
 
   void clicksLandInTheirCells_data() {
@@ -445,6 +445,30 @@ class WindowTest : public QObject {
     // And after the hold: the empty board and the new score.
     QCOMPARE(twin->window()->windowTitle(), QString("Zandor [O:1; X:0]"));
     QCOMPARE(Differences(twin->Screen(), EmptyBoard()), 0);
+  }
+
+  // The notice was cut off at common desktop font sizes: it must fit its fixed box, not shrunk needlessly.
+  void labelFitsItsBox_data() {
+    QTest::addColumn<double>("points");
+    for (double points : {9.0, 11.0, 12.0}) QTest::newRow(qPrintable(QString("%1 pt").arg(points))) << points;
+  }
+  void labelFitsItsBox() {
+    QFETCH(double, points);
+    frmMain* w = twin->window();
+    QFont desktop = w->font();
+    desktop.setPointSizeF(points);
+    w->setFont(desktop);
+    const QFont used = w->Label1->font();
+    const QRect box = w->Label1->contentsRect();
+    const auto needed = [&](const QFont& font) {
+      return QFontMetrics(font, w->Label1).boundingRect(box, Qt::TextWordWrap, w->Label1->text());
+    };
+    QVERIFY2(box.contains(needed(used)), qPrintable(QString("%1 pt").arg(used.pointSizeF())));
+    QVERIFY(used.pointSizeF() <= points);
+    // Half a point larger would not fit, unless the desktop's own size already does.
+    QFont larger = used;
+    larger.setPointSizeF(used.pointSizeF() + 0.5);
+    QVERIFY(used.pointSizeF() == points || !box.contains(needed(larger)));
   }
 };
 

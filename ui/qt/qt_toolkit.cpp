@@ -2,6 +2,7 @@
 #include "ui/qt/qt_toolkit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,11 +12,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimerEvent>
+#include <algorithm>
 
 #include "game/game.h"
 #include "ui/app.h"
 #include "ui/artwork.h"
 #include "ui/keys.h"
+#include "ui/notice.h"
 
 namespace zandor {
 
@@ -107,27 +111,32 @@ frmMain::frmMain() : BackBuffer(ToQImage(MakeArtwork())) {
   picMain->setObjectName("picMain");
   picMain->move(0, 0);
 
-  Label1 = new QLabel(tr("Click a cell to play O. Two players: X plays on the number pad. F2: new match."),
-                      client);
+  Label1 = new QLabel(QString::fromUtf8(kNoticeText), client);
   Label1->setObjectName("Label1");
   Label1->setGeometry(16, 304, 281, 33);
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setFocusPolicy(Qt::NoFocus);
+  FitLabel();
 
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("mnuFile");
-  AddItem(file, MenuItem::Restart, "&Restart", false);
-  AddItem(file, MenuItem::OnePlayer, "&1 Player", true);
-  AddItem(file, MenuItem::TwoPlayer, "&2 Player", true);
-  AddItem(file, MenuItem::Exit, "E&xit", false);
+  // Mode and level are each one choice among several: exclusive groups make the style draw radio marks.
+  auto* modes = new QActionGroup(this);
+  auto* levels = new QActionGroup(this);
+  modes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  levels->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  AddItem(file, MenuItem::Restart, "&Restart", nullptr);
+  AddItem(file, MenuItem::OnePlayer, "&1 Player", modes);
+  AddItem(file, MenuItem::TwoPlayer, "&2 Player", modes);
+  AddItem(file, MenuItem::Exit, "E&xit", nullptr);
   QMenu* level = menuBar()->addMenu(tr("&Difficulty"));
   level->setObjectName("mnuDiffuculty");
-  AddItem(level, MenuItem::Easiest, "&Silly Putty", true);
-  AddItem(level, MenuItem::Easy, "&Beaver", true);
-  AddItem(level, MenuItem::Medium, "&Induhvidual", true);
-  AddItem(level, MenuItem::Hard, "&Wiz Kid", true);
-  AddItem(level, MenuItem::Hardest, "&Nerd God", true);
+  AddItem(level, MenuItem::Easiest, "&Silly Putty", levels);
+  AddItem(level, MenuItem::Easy, "&Beaver", levels);
+  AddItem(level, MenuItem::Medium, "&Induhvidual", levels);
+  AddItem(level, MenuItem::Hard, "&Wiz Kid", levels);
+  AddItem(level, MenuItem::Hardest, "&Nerd God", levels);
 
   // The client area keeps its size whatever the menu bar needs; the frame offers no resizing.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -138,20 +147,57 @@ frmMain::frmMain() : BackBuffer(ToQImage(MakeArtwork())) {
   setWindowIcon(icon);
 }
 
-void frmMain::AddItem(QMenu* menu, MenuItem item, const char* caption, bool checkable) {
+void frmMain::AddItem(QMenu* menu, MenuItem item, const char* caption, QActionGroup* group) {
   static constexpr const char* kNames[kMenuItemCount] = {"mnuRestart", "mnu1Ply",    "mnu2Ply",
                                                          "mnuExit",    "mnuEasiest", "mnuEasy",
                                                          "mnuMedium",  "mnuHard",    "mnuHardest"};
   QAction* action = menu->addAction(tr(caption));
   action->setObjectName(kNames[static_cast<std::size_t>(item)]);
-  action->setCheckable(checkable);
-  connect(action, &QAction::triggered, this, [this, action, item](bool) {
-    // Qt has just toggled the mark on its own; the marks are the program's to set, so undo that
-    // before the handler sets them as it means them.
-    if (action->isCheckable()) action->setChecked(!action->isChecked());
+  if (group != nullptr) {
+    action->setCheckable(true);
+    group->addAction(action);
+  }
+  connect(action, &QAction::triggered, this, [this, item] {
+    // Qt has just moved the mark within the group on its own; the marks are the program's to set,
+    // so put back the ones it set last before the handler sets them as it means them.
+    RestoreMarks();
     if (app_ != nullptr) app_->OnMenu(item);
   });
   actions_[static_cast<std::size_t>(item)] = action;
+}
+
+void frmMain::SetMark(MenuItem item, bool checked) {
+  marks_[static_cast<std::size_t>(item)] = checked;
+  Action(item)->setChecked(checked);
+}
+
+void frmMain::RestoreMarks() {
+  // Clearing comes first: marking an item of an exclusive group would clear its neighbours anyway.
+  for (std::size_t i = 0; i < actions_.size(); ++i)
+    if (!marks_[i]) actions_[i]->setChecked(false);
+  for (std::size_t i = 0; i < actions_.size(); ++i)
+    if (marks_[i]) actions_[i]->setChecked(true);
+}
+
+void frmMain::FitLabel() {
+  // The box is fixed by the layout, the desktop's font is not: start from the window's font, which
+  // follows the desktop's, and step down until the wrapped notice fits, but never below a legible floor.
+  static constexpr double kSmallestPoints = 6.0;
+  static constexpr double kStepPoints = 0.5;
+  const QRect box = Label1->contentsRect();
+  const int flags = static_cast<int>(Label1->alignment()) | Qt::TextWordWrap;
+  const auto fits = [&](const QFont& font) {
+    return box.contains(QFontMetrics(font, Label1).boundingRect(box, flags, Label1->text()));
+  };
+  QFont font = this->font();
+  // A desktop font given in pixels is stepped in points like any other.
+  double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / logicalDpiY();
+  for (; points > kSmallestPoints; points -= kStepPoints) {
+    font.setPointSizeF(points);
+    if (fits(font)) break;
+  }
+  font.setPointSizeF(std::max(points, kSmallestPoints));
+  Label1->setFont(font);
 }
 
 void frmMain::SetApp(App* app) {
@@ -164,8 +210,35 @@ void frmMain::Centre() {
   if (screen == nullptr) return;
   adjustSize();
   const QRect area = screen->availableGeometry();
-  const QSize size = frameGeometry().size();
-  move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+  const QRect frame = frameGeometry();
+  const QPoint frameAt(area.x() + (area.width() - frame.width()) / 2,
+                       area.y() + (area.height() - frame.height()) / 2);
+  // No frame yet: a window manager may still wrap one around the window.
+  if (frame.size() == size() && frameTimer_ == 0) {
+    frameChecks_ = 0;
+    frameTimer_ = startTimer(kFrameCheckMs);
+  }
+  // Placed by its client area: a window manager honours that exactly, whereas a position that
+  // includes the frame can be taken as the client's once the frame is there.
+  setGeometry(QRect(frameAt + (geometry().topLeft() - frame.topLeft()), size()));
+}
+
+void frmMain::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != frameTimer_) return QMainWindow::timerEvent(event);
+  // A window manager wraps its frame around the window shortly after it is shown, and Qt learns of
+  // it without an event of its own: look for it for a short while, then centre the whole frame.
+  const bool framed = frameGeometry().size() != size();
+  if (framed || ++frameChecks_ >= kFrameChecks) {
+    killTimer(frameTimer_);
+    frameTimer_ = 0;
+  }
+  if (framed) Centre();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A new desktop font reaches the window, not the label, whose font the fitting has fixed.
+  if (event->type() == QEvent::FontChange) FitLabel();
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
@@ -221,18 +294,14 @@ void QtToolkit::SetCaption(const std::string& text) {
 }
 
 void QtToolkit::SetChecked(MenuItem item, bool checked) {
-  if (window_) window_->Action(item)->setChecked(checked);
+  if (window_) window_->SetMark(item, checked);
 }
 
 void QtToolkit::ShowWindow() {
   if (!window_) return;
-  if (centred_) return window_->show();
-  centred_ = true;
-  // The frame's size is known only once the window is shown: centre before, and again after if
-  // a frame has appeared around it.
-  window_->Centre();
+  if (!shownBefore_) window_->Centre();
+  shownBefore_ = true;
   window_->show();
-  window_->Centre();
 }
 
 void QtToolkit::FocusWindow() {

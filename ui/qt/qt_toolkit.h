@@ -13,6 +13,7 @@
 #include "game/toolkit.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -56,7 +57,10 @@ class frmMain final : public QMainWindow {
   frmMain();
   void SetApp(App* app);
   QAction* Action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
-  // Places the window in the middle of its screen; done once, before it is first shown.
+  // Sets an item's check mark as the program means it; menu clicks never change it on their own.
+  void SetMark(MenuItem item, bool checked);
+  // Places the window, frame included, in the middle of its screen. Called before the first show;
+  // the frame a window manager adds is known only later, and the window is centred again then.
   void Centre();
 
   PicMain* picMain;
@@ -64,13 +68,21 @@ class frmMain final : public QMainWindow {
   QImage BackBuffer;
 
  protected:
+  void timerEvent(QTimerEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void AddItem(QMenu* menu, MenuItem item, const char* caption, bool checkable);
+  void AddItem(QMenu* menu, MenuItem item, const char* caption, QActionGroup* group);
+  void RestoreMarks();
+  void FitLabel();
 
   App* app_ = nullptr;
   std::array<QAction*, kMenuItemCount> actions_{};
+  std::array<bool, kMenuItemCount> marks_{};
+  static constexpr int kFrameCheckMs = 25, kFrameChecks = 80;  // up to two seconds
+  int frameTimer_ = 0;
+  int frameChecks_ = 0;
 };
 
 class QtToolkit final : public Toolkit {
@@ -103,7 +115,7 @@ class QtToolkit final : public Toolkit {
  private:
   std::unique_ptr<frmMain> window_;
   App* app_ = nullptr;
-  bool centred_ = false;
+  bool shownBefore_ = false;
 };
 
 }  // namespace zandor

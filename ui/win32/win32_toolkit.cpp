@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "ui/app.h"
 #include "ui/artwork.h"
+#include "ui/notice.h"
 #include "ui/win32/program_folder.h"
 #include "ui/win32/resource.h"
 
@@ -148,7 +149,7 @@ void Win32Toolkit::CreateWindow() {
   board_ = CreateWindowExW(0, kBoardClass, L"picMain", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, kBoardSize,
                            kBoardSize, frame_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kBoardId)),
                            instance_, this);
-  label_ = CreateWindowExW(0, L"STATIC", L"Mouse places O, the keypad X.  F2 starts a new match.",
+  label_ = CreateWindowExW(0, L"STATIC", WideFromUtf8(kNoticeText).c_str(),
                            WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 16, 304, 281, 33, frame_,
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLabelId)), instance_, nullptr);
   if (!board_ || !label_) throw std::runtime_error("could not create the board");
