@@ -1,4 +1,4 @@
-// Start-up, menu commands, mouse and keys mapped to cells, and where the loss log goes, through the window logic.
+// Start-up, menu commands, mouse and keys mapped to cells, where the loss log goes, and the fuzzer's saved inputs.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,31 +10,14 @@
 #include "invariants.h"
 #include "support.h"
 #include "ui/keys.h"
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace zandor::test {
 namespace {
 
-TEST(Startup, OpensFocusedOnAnEmptyOnePlayerBoardAtLevelThree) {
-  Rig rig(true);
-  rig.Started();
-  EXPECT_EQ(rig.toolkit.creates, 1) << "the window is created once, on first use";
-  EXPECT_TRUE(rig.toolkit.shown && rig.toolkit.focused) << "shown, and keys work without a click first";
-  EXPECT_EQ(rig.game.OnePlayer, kTrue);
-  EXPECT_EQ(rig.game.Difficulty, 3);
-  EXPECT_EQ(rig.game.Turn, kO);
-  EXPECT_EQ(Broken(rig.game, rig.toolkit), "");
-  Image empty(kBoardSize, kBoardSize);
-  Blit(empty, 0, 0, kBoardSize, kBoardSize, rig.toolkit.artwork, 0, 0, RasterOp::SrcCopy);
-  EXPECT_TRUE(rig.toolkit.board == empty) << "the board shows the artwork's empty board";
-}
-
 // Every command but Exit throws the game and score away; the program alone keeps one mark per menu.
-TEST(Menus, EveryCommandButExitStartsANewMatch) {
+TEST(Menus, StartUpThenEveryCommandButExitStartsANewMatch) {
   const struct {
     MenuItem item;
     Flag onePlayer;
@@ -42,21 +25,22 @@ TEST(Menus, EveryCommandButExitStartsANewMatch) {
     std::uint8_t turn;
   } cases[] = {{MenuItem::Restart, kTrue, 3, kO}, {MenuItem::TwoPlayer, kFalse, 3, 0}, {MenuItem::OnePlayer, kTrue, 3, kO},
                {MenuItem::Easiest, kTrue, 1, kO}, {MenuItem::Easy, kTrue, 2, kO},       {MenuItem::Medium, kTrue, 3, kO},
-               {MenuItem::Hard, kTrue, 4, kO},    {MenuItem::Hardest, kTrue, 5, kO},    {MenuItem::Exit, kTrue, 3, kX}};
+               {MenuItem::Hard, kTrue, 4, kO},    {MenuItem::Hardest, kTrue, 5, kO},    {MenuItem::Exit, kTrue, 3, kO}};
   for (const auto& c : cases) {
     Rig rig;
     rig.Started();
+    EXPECT_TRUE(rig.toolkit.creates == 1 && rig.toolkit.shown && rig.toolkit.focused) << "one window, keys work at once";
+    EXPECT_EQ(rig.game.Difficulty * 10 + rig.game.Turn, 31) << "level 3, O to move";
     rig.game.Score = {0, 4, 2};
-    rig.app.picMain_MouseUp(1, 0, 50, 50);  // the computer's reply takes the centre and O is to move
+    rig.app.picMain_MouseUp(1, 0, 50, 50);  // the computer's reply takes the centre
     rig.app.picMain_MouseUp(1, 0, 250, 50);
     rig.app.OnMenu(c.item);
     const bool exit = c.item == MenuItem::Exit;
     EXPECT_EQ(rig.toolkit.closed, exit);
     EXPECT_EQ(rig.game.OnePlayer, c.onePlayer);
     EXPECT_EQ(rig.game.Difficulty, c.level);
-    EXPECT_EQ(rig.game.Turn, exit ? kO : c.turn);
-    EXPECT_EQ(BoardString(rig.game), exit ? "OXO.X...." : ".........");
-    EXPECT_EQ(rig.game.Score[1], exit ? 4 : 0);
+    EXPECT_EQ(rig.game.Turn, c.turn);
+    EXPECT_EQ(BoardString(rig.game) + std::to_string(rig.game.Score[1]), exit ? "OXO.X....4" : ".........0");
     if (!exit) {
       EXPECT_EQ(Broken(rig.game, rig.toolkit), "") << int(c.item);
     }
@@ -66,44 +50,43 @@ TEST(Menus, EveryCommandButExitStartsANewMatch) {
   EXPECT_EQ(Broken(rig.game, rig.toolkit), "");
 }
 
+// The board after one input, in a match of the given mode with `turn` to move.
+template <typename Input>
+std::string After(bool onePlayer, std::uint8_t turn, bool gameOver, Input input) {
+  Rig rig;
+  rig.Started();
+  rig.game.OnePlayer = onePlayer ? kTrue : kFalse;
+  rig.game.Turn = turn;
+  rig.game.GameOver = gameOver ? kTrue : kFalse;
+  input(rig.app);
+  return BoardString(rig.game);
+}
+std::string With(int cell, char mark) { return cell < 0 ? "........." : std::string(9, '.').replace(cell, 1, 1, mark); }
+
 TEST(Input, ReleasesAndKeysPlaceMarksWhereTheRulesAllow) {
   const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
   const struct {
-    bool onePlayer;
-    std::uint8_t turn;
-    float x, y;        // a release, or with x < -1e3 the key y
-    const char* after;  // the board after
-    bool gameOver = false;
-  } cases[] = {
-      {false, 0, 150, 150, "....O...."}, {false, 0, 250, 50, "..O......"},   {false, 0, 100, 150, "...O....."},
-      {false, 0, 200, 150, ".....O..."}, {false, 0, 300, 300, "........O"},  {false, 0, 0.01f, 0.01f, "O........"},
-      {false, 0, 100.01f, 50, ".O......."}, {false, 0, 0, 150, "........."}, {false, 0, 150, 0, "........."},
-      {false, 0, 300.01f, 150, "........."}, {false, 0, 150, 301, "........."}, {false, 0, -inf, 50, "........."},
-      {false, 0, nan, 150, "........."}, {false, 0, 150, nan, "........."}, {false, 0, 150, inf, "........."},
-      {false, 0, 50, 50, ".........", true},
-      {false, 0, -1e4f, 103, "X........"}, {false, 0, -1e4f, 101, "....X...."}, {false, 0, -1e4f, 97, "......X.."},
-      {false, 0, -1e4f, 99, "........X"}, {false, 0, -1e4f, keys::kHome, "X........"},
-      {false, 0, -1e4f, keys::kUp, ".X......."}, {false, 0, -1e4f, keys::kPageUp, "..X......"},
-      {false, 0, -1e4f, keys::kLeft, "...X....."}, {false, 0, -1e4f, keys::kClear, "....X...."},
-      {false, 0, -1e4f, keys::kRight, ".....X..."}, {false, 0, -1e4f, keys::kEnd, "......X.."},
-      {false, 0, -1e4f, keys::kDown, ".......X."}, {false, 0, -1e4f, keys::kPageDown, "........X"},
-      {false, 0, -1e4f, '5', "........."}, {false, 0, -1e4f, 96, "........."}, {false, kO, -1e4f, 101, "........."},
-      {false, 0, -1e4f, 101, ".........", true}, {true, 0, -1e4f, 101, "........."},
-      {true, kO, -1e4f, keys::kClear, "........."}, {true, 0, -1e4f, keys::kClear, "....X...."},
-  };
-  for (const auto& c : cases) {
-    Rig rig;
-    rig.Started();
-    rig.game.OnePlayer = c.onePlayer ? kTrue : kFalse;
-    rig.game.Turn = c.turn;
-    rig.game.GameOver = c.gameOver ? kTrue : kFalse;
-    if (c.x < -1e3f) {
-      rig.app.HandleKey(static_cast<std::int16_t>(c.y), 0);
-    } else {
-      rig.app.picMain_MouseUp(2, 7, c.x, c.y);  // any button, any modifier
-    }
-    EXPECT_EQ(BoardString(rig.game), c.after) << c.x << ", " << c.y;
-  }
+    float x, y;
+    int cell;  // -1: ignored
+  } releases[] = {{150, 150, 4}, {250, 50, 2},       {100, 150, 3},  {200, 150, 5},  {300, 300, 8},
+                  {0.01f, 0.01f, 0}, {100.01f, 50, 1}, {0, 150, -1},   {150, 0, -1},   {300.01f, 150, -1},
+                  {150, 301, -1},  {-inf, 50, -1},     {nan, 150, -1}, {150, nan, -1}, {150, inf, -1}};
+  for (const auto& r : releases)  // any button, any modifier
+    EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_MouseUp(2, 7, r.x, r.y); }), With(r.cell, 'O')) << r.x << "," << r.y;
+  const struct {
+    std::int16_t key;
+    int cell;
+  } keys[] = {{103, 0}, {101, 4}, {97, 6}, {99, 8}, {keys::kHome, 0}, {keys::kUp, 1}, {keys::kPageUp, 2},
+              {keys::kLeft, 3}, {keys::kClear, 4}, {keys::kRight, 5}, {keys::kEnd, 6}, {keys::kDown, 7},
+              {keys::kPageDown, 8}, {'5', -1}, {96, -1}};
+  for (const auto& k : keys)
+    EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_KeyDown(k.key, 1); }), With(k.cell, 'X')) << k.key;
+  // Nothing during the hold; keypad digits only for a second player, navigation keys whenever X may move.
+  const auto click = [](App& a) { a.picMain_MouseUp(1, 0, 50, 50); };
+  const auto digit = [](App& a) { a.Form_KeyDown(101, 0); };
+  const auto clear = [](App& a) { a.HandleKey(keys::kClear, 0); };
+  EXPECT_EQ(After(false, 0, true, click) + After(false, 0, true, digit) + After(false, kO, false, digit), std::string(27, '.'));
+  EXPECT_EQ(After(true, 0, false, digit) + After(true, kO, false, clear) + After(true, 0, false, clear), With(-1, 0) + With(-1, 0) + With(4, 'X'));
   for (std::int16_t shift : {0, 1, 2, 4, 7}) {  // F2 with any modifier starts a new match
     Rig rig;
     rig.Started().app.picMain_MouseUp(1, 0, 50, 50);
@@ -115,6 +98,9 @@ TEST(Input, ReleasesAndKeysPlaceMarksWhereTheRulesAllow) {
 
 TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   using Env = std::map<std::string, std::string>;
+  const auto lookup = [](Env env) {
+    return [env](const std::string& name) { return env.count(name) ? std::optional(env.at(name)) : std::nullopt; };
+  };
   const struct {
     Env env;
     char separator;
@@ -122,31 +108,24 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   } cases[] = {
       {{{"XDG_DATA_HOME", "/x/data//"}, {"HOME", "/home/a"}}, '/', "/x/data/zandor/"},
       {{{"XDG_DATA_HOME", "/"}}, '/', "/zandor/"},
-      {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
+      {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},  // relative: ignored
       {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
       {{{"HOME", ""}}, '/', ""},
       {{{"LOCALAPPDATA", "C:\\Users\\a\\AppData\\Local"}, {"HOME", "/h"}}, '\\', "C:\\Users\\a\\AppData\\Local\\Zandor\\"},
       {{{"LOCALAPPDATA", "D:\\"}}, '\\', "D:\\Zandor\\"},
       {{{"XDG_DATA_HOME", "/x"}, {"HOME", "/home/a"}}, '\\', ""},
   };
-  const auto lookup = [](Env env) {
-    return [env](const std::string& name) -> std::optional<std::string> {
-      return env.count(name) ? std::optional(env.at(name)) : std::nullopt;
-    };
-  };
   for (const auto& c : cases) EXPECT_EQ(UserDataFolder(lookup(c.env), c.separator), c.folder);
-  for (const auto& [path, folder] : {std::pair{"D:\\", "D:\\"}, {"/usr/games", "/usr/games/"}, {"/", "/"}})
-    EXPECT_EQ(AppFolderFrom(path, path[0] == 'D' ? '\\' : '/'), folder);
+  EXPECT_EQ(AppFolderFrom("D:\\", '\\') + AppFolderFrom("/usr/games", '/') + AppFolderFrom("/", '/'), "D:\\/usr/games//");
 #ifndef _WIN32
   // /proc refuses new files even to root: it stands for an installed game's folder.
   namespace fs = std::filesystem;
-  const fs::path home = fs::temp_directory_path() / ("zandor-app-folder-" + std::to_string(::getpid()));
+  const fs::path home = fs::temp_directory_path() / ("zandor-app-folder-" + std::to_string(std::random_device()()));
   fs::create_directories(home);
   std::ofstream(home / "file") << "not a folder";
   EXPECT_EQ(ResolveAppFolder(home.string(), '/', lookup({})), home.string() + "/") << "writable: kept";
   EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", home.string()}})), home.string() + "/zandor/");
-  EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", (home / "file").string()}})), "/proc/")
-      << "no per-user folder can be made there";
+  EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", (home / "file").string()}})), "/proc/");
   EXPECT_EQ(ResolveAppFolder("/no/such/folder", '/', lookup({{"HOME", home.string()}})), "/no/such/folder/");
   fs::remove_all(home);
 #endif
