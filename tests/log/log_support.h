@@ -41,6 +41,7 @@ class TempFolder {
     std::set<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(path_))
       names.insert(e.path().filename().string());
+    names.erase(std::string(kLossLogName) + kLockSuffix);
     return names;
   }
 

@@ -250,8 +250,8 @@ class FaultyEnv : public FixedTimeEnv {
     if (fault == Fault::TimeThrows) throw std::runtime_error("clock gone");
     return FixedTimeEnv::LocalDateTimeText();
   }
-  std::unique_ptr<LogFile> CreateNew(const std::string& path) override {
-    auto real = FixedTimeEnv::CreateNew(path);
+  std::unique_ptr<LogFile> CreateNew(const std::string& path, std::optional<unsigned> mode) override {
+    auto real = FixedTimeEnv::CreateNew(path, mode);
     if (!real) return real;
     ++created;
     return std::make_unique<Faulty>(std::move(real), *this);
