@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "log/loss_log.h"
@@ -22,11 +21,10 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 using fs::perms;
 
-std::string Read(const fs::path& path) {
-  std::ostringstream bytes;
-  if (fs::is_regular_file(path))
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();  // a pipe would block
-  return bytes.str();
+std::string Read(const fs::path& path) {  // "" for anything but a file, where a pipe would block
+  std::string bytes(fs::is_regular_file(path) ? fs::file_size(path) : 0, '\0');
+  if (!bytes.empty()) std::ifstream(path, std::ios::binary).read(bytes.data(), std::streamsize(bytes.size()));
+  return bytes;
 }
 void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 perms Mode(const fs::path& path) { return fs::symlink_status(path).permissions() & perms::mask; }
@@ -68,8 +66,7 @@ const std::string kTopEntry =
     "Logged at 3/14/2001  9:26:53 PM\r\nHuman at (0,0).\r\nHuman at (1,0).\r\nAIBot at (0,1).\r\n"
     "AIBot at (1,1).\r\nHuman at (2,0).\r\n\r\n";
 
-// What stands where the log goes.
-enum class Disk { None, Log, Folder, Pipe, Link, Dangling, Locked, NewFolder };
+enum class Disk { None, Log, Folder, Pipe, Link, Dangling, Locked, NewFolder };  // where the log goes
 
 TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt) {
   const std::string line(1 << 20, 'L'), old = "earlier\r\n\r\n";
