@@ -14,9 +14,12 @@
 #include <iomanip>
 #include <locale>
 #include <sstream>
+#include <thread>
 #ifdef _WIN32
 #include <io.h>
+#include <sys/locking.h>
 #else
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -29,27 +32,32 @@ namespace fs = std::filesystem;
 
 // Thin wrappers over the C runtime's descriptor calls, which differ only in name on Windows.
 #ifdef _WIN32
-int OpenExclusive(const std::string& path) {
-  return _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+int OpenExclusive(const std::string& path, std::optional<unsigned>) {
+  // Permission bits mean nothing there; a log that is read-only was already left alone.
+  return _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
 }
 long WriteSome(int fd, const char* data, std::size_t size) {
   // _write takes an unsigned count; large buffers go in slices.
   const unsigned slice = size > (1u << 30) ? (1u << 30) : static_cast<unsigned>(size);
   return _write(fd, data, slice);
 }
+long ReadSome(int fd, char* data, unsigned size) { return _read(fd, data, size); }
 int SyncToDisk(int fd) { return _commit(fd); }
 int CloseFd(int fd) { return _close(fd); }
 #else
-int OpenExclusive(const std::string& path) {
+int OpenExclusive(const std::string& path, std::optional<unsigned> mode) {
   int fd;
   do {
-    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? (*mode & 0777) : 0666);
   } while (fd < 0 && errno == EINTR);
+  // The umask may have narrowed the log's own mode; the copy gets it exactly, before any byte is in it.
+  if (fd >= 0 && mode) ::fchmod(fd, static_cast<mode_t>(*mode & 07777));
   return fd;
 }
 long WriteSome(int fd, const char* data, std::size_t size) {
   return static_cast<long>(::write(fd, data, size));
 }
+long ReadSome(int fd, char* data, unsigned size) { return static_cast<long>(::read(fd, data, size)); }
 int SyncToDisk(int fd) { return ::fsync(fd); }
 int CloseFd(int fd) { return ::close(fd); }
 #endif
@@ -77,6 +85,21 @@ class DiskFile final : public LogFile {
     const bool closed = CloseFd(fd_) == 0;  // a failed close can mean lost writes on network disks
     fd_ = -1;
     return synced && closed;
+  }
+
+ private:
+  int fd_;
+};
+
+class FileLock final : public LogLock {
+ public:
+  explicit FileLock(int fd) : fd_(fd) {}
+  ~FileLock() override {
+#ifdef _WIN32
+    _lseek(fd_, 0, SEEK_SET);
+    _locking(fd_, _LK_UNLCK, 1);
+#endif
+    CloseFd(fd_);  // on POSIX closing drops the flock
   }
 
  private:
@@ -134,33 +157,84 @@ std::string SystemLossLogEnv::LocalDateTimeText() {
   return out.str();
 }
 
-ReadResult SystemLossLogEnv::ReadWhole(const std::string& path, std::string& bytes) {
-  bytes.clear();
-  errno = 0;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+std::string SystemLossLogEnv::Target(const std::string& path) {
   std::error_code ec;
-  const auto size = fs::file_size(path, ec);
-  if (!ec && size < bytes.max_size()) bytes.reserve(static_cast<std::size_t>(size));
-  char buffer[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool ok = !std::ferror(f);  // a folder opens on some systems but fails to read
-  std::fclose(f);
-  return ok ? ReadResult::Read : ReadResult::Failed;
+  if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+  const fs::path real = fs::canonical(path, ec);  // fails on a dangling link or a loop
+  return ec ? std::string() : real.string();
 }
 
-std::unique_ptr<LogFile> SystemLossLogEnv::CreateNew(const std::string& path) {
-  const int fd = OpenExclusive(path);
+std::unique_ptr<LogLock> SystemLossLogEnv::Lock(const std::string& lockPath) {
+  const auto deadline = std::chrono::steady_clock::now() + lockWait;
+#ifdef _WIN32
+  const int fd = _open(lockPath.c_str(), _O_RDWR | _O_CREAT | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  while (_locking(fd, _LK_NBLCK, 1) != 0) {
+#else
+  // Read-only is enough for flock, so a lock file another user made still serves; it stays empty.
+  int fd;
+  do {
+    fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return nullptr;
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // A disk that cannot lock at all is written unguarded, as it was before there were locks.
+    if (errno == ENOLCK || errno == EOPNOTSUPP) break;
+#endif
+    if (std::chrono::steady_clock::now() >= deadline) {
+      CloseFd(fd);
+      return nullptr;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return std::make_unique<FileLock>(fd);
+}
+
+ReadResult SystemLossLogEnv::ReadWhole(const std::string& path, std::string& bytes, std::optional<unsigned>& mode) {
+  bytes.clear();
+  mode.reset();
+#ifdef _WIN32
+  const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+  struct _stat64 st;
+  const bool usable = _fstat64(fd, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG && _access(path.c_str(), 2) == 0;
+#else
+  // Without O_NONBLOCK opening a pipe waits for a writer that never comes.
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+  struct stat st;
+  // Replacing a file needs only the folder's rights; the file's own say whether we may change it.
+  const bool usable = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                      ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+#endif
+  if (!usable) {
+    CloseFd(fd);
+    return ReadResult::Failed;
+  }
+  mode = static_cast<unsigned>(st.st_mode) & 07777u;
+  if (static_cast<std::uint64_t>(st.st_size) < bytes.max_size()) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[1 << 16];
+  long n;
+  while ((n = ReadSome(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  CloseFd(fd);
+  return n == 0 ? ReadResult::Read : ReadResult::Failed;
+}
+
+std::unique_ptr<LogFile> SystemLossLogEnv::CreateNew(const std::string& path, std::optional<unsigned> mode) {
+  const int fd = OpenExclusive(path, mode);
   if (fd < 0) return nullptr;
   return std::make_unique<DiskFile>(fd);
 }
 
 bool SystemLossLogEnv::Replace(const std::string& from, const std::string& to) {
   std::error_code ec;
-  // The new file takes over the access rights the log had.
-  const fs::file_status old = fs::status(to, ec);
-  if (!ec && fs::is_regular_file(old)) fs::permissions(from, old.permissions(), ec);
   // Replaces an existing file on every platform (by MoveFileEx on Windows, rename elsewhere).
   fs::rename(from, to, ec);
   if (ec) return false;
@@ -199,6 +273,21 @@ bool IsTemporaryLogName(std::string_view name) {
   return true;
 }
 
+bool CreateLogFolder(const std::string& folder) {
+  std::error_code ec;
+#ifdef _WIN32
+  fs::create_directories(fs::path(folder), ec);
+#else
+  fs::path partial;
+  for (const fs::path& part : fs::path(folder)) {
+    partial /= part;
+    // Levels that exist keep their mode; mkdir leaves them alone.
+    if (!part.empty()) ::mkdir(partial.c_str(), 0700);
+  }
+#endif
+  return fs::is_directory(fs::path(folder), ec);
+}
+
 std::string LossLogEntry(const GameState& state, std::string_view when) {
   std::string entry = "Logged at ";
   for (char c : when) entry += (c == '\r' || c == '\n') ? ' ' : c;
@@ -235,12 +324,24 @@ void AppendCrLfLines(std::string& out, std::string_view text) {
 void WriteLossLog(Game& game) {
   static SystemLossLogEnv systemEnv;
   LossLogEnv& env = game.logEnv() ? *game.logEnv() : systemEnv;
-  const std::string path = game.AppFolder + kLossLogName;
-  std::string temp;  // set only once we have created it, so we never remove another's file
+  std::unique_ptr<LogLock> lock;  // released last, after any clean-up
+  std::string temp;               // set only once we have created it, so we never remove another's file
   try {
+    const std::string named = game.AppFolder + kLossLogName;
+    // A link stays a link: the entry goes to its file, whose folder holds the temporary copy.
+    const std::string path = env.Target(named);
+    if (path.empty()) return;
+    const std::string folder = path == named ? game.AppFolder : (fs::path(path).parent_path() / "").string();
+
+    // Each writer reads the whole log and replaces it: two copies of the game must take turns, or
+    // one rename would drop the entry the other just added.
+    lock = env.Lock(path + kLockSuffix);
+    if (!lock) return;
     std::string previous;
-    // A log that exists but cannot be read is left alone: rewriting it would lose its entries.
-    if (env.ReadWhole(path, previous) == ReadResult::Failed) return;
+    std::optional<unsigned> mode;
+    // A log that exists but cannot be read or written, or is no file, is left alone: rewriting it
+    // would lose its entries or replace what the user put there.
+    if (env.ReadWhole(path, previous, mode) == ReadResult::Failed) return;
     std::string text = LossLogEntry(game, env.LocalDateTimeText());
     text += "\r\n";
     AppendCrLfLines(text, previous);
@@ -248,8 +349,8 @@ void WriteLossLog(Game& game) {
 
     std::unique_ptr<LogFile> file;
     for (int attempt = 0; attempt < 8 && !file; ++attempt) {
-      const std::string candidate = TempPath(game.AppFolder, attempt);
-      file = env.CreateNew(candidate);
+      const std::string candidate = TempPath(folder, attempt);
+      file = env.CreateNew(candidate, mode);
       if (file) temp = candidate;
     }
     if (!file) return;
@@ -257,7 +358,7 @@ void WriteLossLog(Game& game) {
     file.reset();  // closed before the rename or removal: Windows refuses either on an open file
     if (written && env.Replace(temp, path)) {
       temp.clear();  // it is the log now
-      env.RemoveStaleTemporaries(game.AppFolder);
+      env.RemoveStaleTemporaries(folder);
       return;
     }
   } catch (...) {

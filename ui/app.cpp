@@ -8,6 +8,7 @@
 #include <random>
 #include <system_error>
 
+#include "log/loss_log.h"
 #include "ui/keys.h"
 
 namespace zandor {
@@ -93,7 +94,7 @@ std::string ResolveAppFolder(const std::string& programFolder, char separator, c
   if (!fs::is_directory(fs::path(folder), ec) || FolderWritable(folder)) return folder;
   const std::string user = UserDataFolder(env, separator);
   if (user.empty()) return folder;
-  fs::create_directories(fs::path(user), ec);
+  CreateLogFolder(user);
   return FolderWritable(user) ? user : folder;
 }
 
