@@ -50,7 +50,8 @@ std::uint32_t Shade(float r, float g, float b, float k) {
 // Where the centre of pixel i of a picture drawn at `scale` lies in 1x pixels; exactly i at scale 1, so
 // the 1x art keeps its pixels while the 2x art is the same picture sampled twice as finely.
 float At1x(int i, float scale) { return (static_cast<float>(i) + 0.5f) / scale - 0.5f; }
-// The pixel of a picture drawn at `scale` that holds a 1x position, with 1x pixel p covering p - 0.5 to p + 0.5.
+// The pixel of a picture drawn at `scale` that holds a 1x position, with 1x pixel p covering p - 0.5 to p +
+// 0.5.
 int PixelAt(float at, float scale) { return static_cast<int>(std::lround(at * scale + (scale - 1) * 0.5f)); }
 
 // Warm sandstone with soft clouds, fine grain, a few veins and darker edges.
@@ -118,9 +119,9 @@ void PaintX(Image& art, int s, int left, int top) {
       float best = 2, highlight = 0;
       for (const auto& st : strokes) {
         float along = 0;
-        const float d = DistanceToSegment((static_cast<float>(x) + 0.5f) / scale,
-                                          (static_cast<float>(y) + 0.5f) / scale, st[0], st[1], st[2], st[3],
-                                          along);
+        const float d =
+            DistanceToSegment((static_cast<float>(x) + 0.5f) / scale, (static_cast<float>(y) + 0.5f) / scale,
+                              st[0], st[1], st[2], st[3], along);
         const float half = 5.4f + 2.8f * std::sin(along * 3.14159f);
         if (d <= half) {
           const float e = d / half;
@@ -235,8 +236,8 @@ Image MakeIcon(int size) {
           r += static_cast<float>((p >> 16) & 255), g += static_cast<float>((p >> 8) & 255),
               b += static_cast<float>(p & 255), n += 1;
         }
-      icon.At(x, y) = Rgb(static_cast<int>(r / n + 0.5f), static_cast<int>(g / n + 0.5f),
-                          static_cast<int>(b / n + 0.5f));
+      icon.At(x, y) =
+          Rgb(static_cast<int>(r / n + 0.5f), static_cast<int>(g / n + 0.5f), static_cast<int>(b / n + 0.5f));
     }
   }
   // Averaged down, the brushed strokes fade into the stone: small icons get their grid back as lines of
@@ -265,8 +266,8 @@ Image MakeIcon(int size) {
           covered += TileDistance(static_cast<float>(x) + (static_cast<float>(sx) + 0.5f) / 4,
                                   static_cast<float>(y) + (static_cast<float>(sy) + 0.5f) / 4, centre, half,
                                   radius) < 0;
-      const float inside = -TileDistance(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, centre,
-                                         half, radius);
+      const float inside =
+          -TileDistance(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, centre, half, radius);
       const std::uint32_t colour = inside < rim ? Rgb(40, 34, 30) : icon.At(x, y);
       const auto alpha = static_cast<std::uint32_t>((covered * 255 + 8) / 16);
       icon.At(x, y) = alpha == 0 ? 0 : (alpha << 24) | colour;

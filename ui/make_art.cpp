@@ -85,7 +85,8 @@ Bytes IconImage(const zandor::Image& icon) {
   for (int y = size - 1; y >= 0; --y) {
     Bytes row(static_cast<std::size_t>(maskRow), 0);
     for (int x = 0; x < size; ++x)
-      if ((icon.At(x, y) >> 24) == 0) row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
+      if ((icon.At(x, y) >> 24) == 0)
+        row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
     out.insert(out.end(), row.begin(), row.end());
   }
   return out;

@@ -97,7 +97,8 @@ QIcon WindowIcon() {
 
 const QImage& BackBuffer(int scale) {
   if (scale >= 2) {
-    static const QImage art2 = ResourceImage(":/art/art-2x.rgb", kArtWidth * 2, kArtHeight * 2, QImage::Format_RGB32);
+    static const QImage art2 =
+        ResourceImage(":/art/art-2x.rgb", kArtWidth * 2, kArtHeight * 2, QImage::Format_RGB32);
     return art2;
   }
   static const QImage art1 = ResourceImage(":/art/art-1x.rgb", kArtWidth, kArtHeight, QImage::Format_RGB32);
@@ -167,8 +168,8 @@ void PicMain::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (ratio == scale_) {
     const QRect r = event->rect();
-    painter.drawImage(QRectF(r), image_, QRectF(r.x() * scale_, r.y() * scale_, r.width() * scale_,
-                                                r.height() * scale_));
+    painter.drawImage(QRectF(r), image_,
+                      QRectF(r.x() * scale_, r.y() * scale_, r.width() * scale_, r.height() * scale_));
     return;
   }
   // A fractional scale: the 2x picture, resized smoothly to the screen's own pixels once per change.
