@@ -3,7 +3,6 @@
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
 #include <QAction>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -14,19 +13,12 @@
 namespace zandor::test {
 namespace {
 
-// A new game, X and O with their masks, and strike lines across and down; 1x measures, op or line.
-struct Step {
-  int x, y, width, height, srcX, srcY;
-  RasterOp op;
-  bool line;
-};
-constexpr Step kSteps[] = {{0, 0, 300, 300, 0, 0, RasterOp::SrcCopy, false},
-                           {120, 118, 68, 71, 301, 144, RasterOp::MergePaint, false},
-                           {120, 118, 68, 71, 301, 0, RasterOp::SrcAnd, false},
-                           {20, 218, 64, 76, 301, 216, RasterOp::MergePaint, false},
-                           {20, 218, 64, 76, 301, 73, RasterOp::SrcAnd, false},
-                           {10, 150, 290, 150, 0, 0, RasterOp::SrcCopy, true},
-                           {250, 10, 250, 290, 0, 0, RasterOp::SrcCopy, true}};
+// A new game, X and O with mask and picture, strike lines across and down: x, y, width, height (or the
+// line's ends), source x, y and the raster operation, -1 for a line; in 1x pixels.
+constexpr int kSteps[][7] = {{0, 0, 300, 300, 0, 0, 0},     {120, 118, 68, 71, 301, 144, 1},
+                             {120, 118, 68, 71, 301, 0, 2}, {20, 218, 64, 76, 301, 216, 1},
+                             {20, 218, 64, 76, 301, 73, 2}, {10, 150, 290, 150, 0, 0, -1},
+                             {250, 10, 250, 290, 0, 0, -1}};
 
 struct Window {
   ManualClock clock;
@@ -34,27 +26,15 @@ struct Window {
   QtToolkit toolkit;
   Game game{toolkit, clock, random};
   App app{game, toolkit};
-  QTemporaryDir folder;
-  Window() {
-    toolkit.exitProgram = [] {};
-    toolkit.programFolderOverride = folder.path().toStdString();
-    toolkit.SetApp(&app);
-    app.Main();
-  }
   frmMain* window() { return toolkit.window(); }
-  // The board as its paint event puts it in the screen's own pixels. (The offscreen platform grabs only
-  // the first 1x worth of a scaled window, so the widget paints into an image instead.)
-  QImage Screen() { return window()->picMain->grab().toImage(); }
 };
 
-long Differences(const QImage& a, const QImage& b) {
+// Sum of the colour differences, byte by byte.
+long Differences(const QImage& shown, const QImage& b) {
+  const QImage a = shown.convertToFormat(QImage::Format_RGB32);
   if (a.size() != b.size()) return -1;
   long sum = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-    }
+  for (qsizetype i = 0; i < a.sizeInBytes(); ++i) sum += std::abs(a.constBits()[i] - b.constBits()[i]);
   return sum;
 }
 
@@ -67,33 +47,37 @@ class WindowTest : public QObject {
  private slots:
   void init() {
     w = std::make_unique<Window>();
+    w->toolkit.SetApp(&w->app);
+    w->app.Main();
     QVERIFY(QTest::qWaitForWindowExposed(w->window()));
   }
-  void cleanup() { w.reset(); }
 
   void drawsAsThePlainImageOpsAtTheScreensScale() {
     const qreal ratio = w->window()->devicePixelRatioF();
     const int s = ArtScale(ratio), side = qRound(kBoardSize * ratio);
-    for (const Step& t : kSteps)
-      t.line ? w->toolkit.DrawLine(t.x, t.y, t.width, t.height, kStrikeColour)
-             : w->toolkit.BitBlt(t.x, t.y, t.width, t.height, t.srcX, t.srcY, t.op);
+    for (const auto& t : kSteps)
+      t[6] < 0 ? w->toolkit.DrawLine(t[0], t[1], t[2], t[3], kStrikeColour)
+               : w->toolkit.BitBlt(t[0], t[1], t[2], t[3], t[4], t[5], RasterOp(t[6]));
     w->toolkit.Refresh();
     const auto picture = [](int k) {  // the same steps through the plain image operations at scale k
       Image board(kBoardSize * k, kBoardSize * k);
-      for (const Step& t : kSteps)
-        t.line ? DrawSegment(board, t.x * k, t.y * k, t.width * k, t.height * k, QtToolkit::kPenWidth * k,
-                             0xFF0000)
-               : Blit(board, t.x * k, t.y * k, t.width * k, t.height * k, MakeArtwork(k), t.srcX * k,
-                      t.srcY * k, t.op);
+      for (const auto& t : kSteps)
+        t[6] < 0
+            ? DrawSegment(board, t[0] * k, t[1] * k, t[2] * k, t[3] * k, QtToolkit::kPenWidth * k, 0xFF0000)
+            : Blit(board, t[0] * k, t[1] * k, t[2] * k, t[3] * k, MakeArtwork(k), t[4] * k, t[5] * k,
+                   RasterOp(t[6]));
       return ToQImage(board);
     };
     QCOMPARE(Differences(w->window()->picMain->image(), picture(s)), 0L);
+    const QImage screen = w->window()->picMain->grab().toImage();
     // On screen: the picture itself at a whole scale, the 2x picture smoothly resized at a fractional one.
-    const long off = Differences(
-        w->Screen(), picture(s).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // (The board's paint event draws it in the screen's pixels: offscreen grabs only 1x worth of a scaled
+    // window.)
+    const long off =
+        Differences(screen, picture(s).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     QVERIFY2(off >= 0 && off <= (ratio == s ? 0 : side * side), qPrintable(QString::number(off)));
     // Regression: at scale 2 the board was the 1x picture with its pixels doubled.
-    if (s > 1) QVERIFY(Differences(w->Screen(), picture(1).scaled(side, side)) > off + side * side);
+    if (s > 1) QVERIFY(Differences(screen, picture(1).scaled(side, side)) > off + side * side);
   }
 
   void everyCellTakesItsClick() {
@@ -105,17 +89,14 @@ class WindowTest : public QObject {
     }
   }
 
-  void checkMarksAreTheProgramsOwn() {
-    const std::pair<MenuItem, const char*> steps[] = {
-        {MenuItem::TwoPlayer, "001000100"}, {MenuItem::TwoPlayer, "001000100"},
-        {MenuItem::Hardest, "001000001"},   {MenuItem::Restart, "001000001"},
-        {MenuItem::OnePlayer, "010000001"}, {MenuItem::Easiest, "010010000"}};
-    for (const auto& [item, marks] : steps) {
-      w->window()->Action(item)->trigger();  // as a click on the item does: Qt toggles it first
-      QString seen;
+  void checkMarksAreTheProgramsOwn() {  // each item triggered as a click does, Qt toggling it first
+    for (const auto& [item, marks] : {std::pair{MenuItem::TwoPlayer, "001000100"},
+                                      {MenuItem::TwoPlayer, "001000100"},
+                                      {MenuItem::Hardest, "001000001"},
+                                      {MenuItem::OnePlayer, "010000001"}}) {
+      w->window()->Action(item)->trigger();
       for (int i = 0; i < kMenuItemCount; ++i)
-        seen += w->window()->Action(MenuItem(i))->isChecked() ? '1' : '0';
-      QCOMPARE(seen, QString(marks));
+        QCOMPARE(w->window()->Action(MenuItem(i))->isChecked(), marks[i] == '1');
     }
   }
 };

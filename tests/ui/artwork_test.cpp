@@ -6,7 +6,7 @@
 
 #include <climits>
 
-#include "support.h"
+#include "game/game.h"
 
 namespace zandor::test {
 namespace {
@@ -21,8 +21,7 @@ TEST(Artwork, KeepsItsLayoutAtEveryScale) {
           const bool red = (p >> 16 & 255) > 2 * (p >> 8 & 255);
           // Regression: the O ran past its 64 x 71 area and was cut flat; every mark now has white around it.
           const bool edge = x == 0 || y == 0 || x == pic.width * s - 1 || y == 71 * s - 1;
-          ASSERT_EQ(art.At(mask.x * s + x, mask.y * s + y), p == kWhite ? kWhite : kBlack)
-              << s << x << "," << y;
+          ASSERT_EQ(art.At(mask.x * s + x, mask.y * s + y), p == kWhite ? kWhite : kBlack) << s << x;
           ASSERT_TRUE(p == kWhite || (red && !edge))
               << s << "x: a red mark inside its area at " << x << "," << y;
         }
@@ -41,8 +40,7 @@ TEST(Artwork, KeepsItsLayoutAtEveryScale) {
 TEST(Icon, IsATileWithAVisibleGridAndNothingOutside) {
   for (int size : {16, 24, 32, 48, 256}) {
     const Image icon = MakeIcon(size);
-    EXPECT_EQ(icon.At(0, 0) >> 24, 0u) << size << ": transparent corner";
-    EXPECT_EQ(icon.At(size / 2, size / 2) >> 24, 255u) << size << ": opaque middle";
+    EXPECT_TRUE(icon.At(0, 0) >> 24 == 0 && icon.At(size / 2, size / 2) >> 24 == 255) << size << ": a tile";
     const int col = static_cast<int>(109.5f * static_cast<float>(size) / 300), row = size / 6;
     EXPECT_TRUE(size > 48 || 2 * (icon.At(col, row) >> 8 & 255) < (icon.At(col - 2, row) >> 8 & 255))
         << size << ": the grid stands out from the stone beside it";
@@ -69,25 +67,6 @@ TEST(Blit, ClipsToBothImagesForAnyRectangle) {
             want.At(x, y) = ApplyRop(src.At(c[4] + 300 + k, c[5] + 70 + r), want.At(x, y), op);
       EXPECT_EQ(got, want) << c[0] << "," << c[1] << " " << c[2] << "x" << c[3] << " op " << int(op);
     }
-}
-
-TEST(Board, AMarkChangesOnlyItsShapeInsideItsBlock) {
-  const Image art = MakeArtwork(1);
-  Rig rig(true);
-  rig.Started().app.mnu2Ply_Click();
-  for (const auto& [cell, mark] : {std::pair{4, kX}, std::pair{0, kO}, std::pair{8, kX}, std::pair{7, kO}}) {
-    const Image before = rig.toolkit.board;
-    rig.game.PlaceMark(static_cast<std::uint8_t>(cell % 3), static_cast<std::uint8_t>(cell / 3), mark);
-    const SpriteRect mask = mark == kO ? kOMask : kXMask, pic = mark == kO ? kOImage : kXImage;
-    for (int y = 0; y < kBoardSize; ++y)
-      for (int x = 0; x < kBoardSize; ++x) {
-        const int sx = x - MarkLeft(cell % 3), sy = y - MarkTop(cell / 3);
-        const bool in = sx >= 0 && sy >= 0 && sx < mask.width && sy < mask.height;
-        const bool shape = in && art.At(mask.x + sx, mask.y + sy) == kBlack;
-        ASSERT_EQ(rig.toolkit.board.At(x, y), shape ? art.At(pic.x + sx, pic.y + sy) : before.At(x, y))
-            << "mark " << int(mark) << " in cell " << cell << " at " << x << "," << y;
-      }
-  }
 }
 
 }  // namespace
