@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the performance table, every figure measured in this one run on this machine:
-# start to first paint and peak memory of the game against a bare Qt6 window, processor time of a
-# one-second Pause against a busy wait, mouse release to repaint, and all 255,168 games through the engine.
+# Prints the performance tables, every figure measured in this one run on this machine: start to first
+# paint, processor time to it and peak memory of the game against the fair Qt6 window at scales 1 and 2,
+# processor time of a one-second Pause against a busy wait, mouse release to repaint, and all 255,168
+# games through the engine.
 # Usage: bench/report.sh [build dir, default build/default] (configured with ZANDOR_BENCH=ON).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,11 +19,6 @@ pick() { # pick REGEX: the first match's first group in the window figures, or n
   v="$(printf '%s\n' "$window" | sed -nE "s/$1/\\1/p" | head -n1)"
   echo "${v:-n/a}"
 }
-paint_runs=$(pick '^start to first paint \(median of ([0-9]+)\).*')
-zandor_ms=$(pick '^start to first paint.*: zandor ([0-9.]+) ms.*')
-minimal_ms=$(pick '^start to first paint.*minimal Qt6 window ([0-9.]+) ms.*')
-zandor_mb=$(pick '^peak RSS: zandor ([0-9.]+) MB at start.*')
-minimal_mb=$(pick '^peak RSS:.*minimal Qt6 window ([0-9.]+) MB.*')
 click_ms=$(pick '^mouse release to repainted O \(median of [0-9]+\): ([0-9.]+) ms.*')
 
 engine="$("$BUILD/bench/engine_numbers")"
@@ -30,10 +26,13 @@ read -r _ games games_ms < <(grep '^all_games' <<<"$engine")
 read -r _ pause_cpu pause_wall < <(grep '^pause_cpu' <<<"$engine")
 read -r _ busy_cpu busy_wall < <(grep '^busy_cpu' <<<"$engine")
 
+# Start-up: one row per scale and program, from "startup scale S NAME: paint P ms, cpu C ms, rss R kB".
+echo "| Scale | Program | First complete paint | CPU to first paint | Peak RSS |"
+echo "|---|---|---|---|---|"
+printf '%s\n' "$window" | awk '/^startup scale/ {sub(":", "", $4); printf "| %sx | %s | %s ms | %s ms | %.1f MB |\n", $3, $4, $6, $9, $12 / 1024}'
+echo
 echo "| Measure | Zandor | Yardstick |"
 echo "|---|---|---|"
-echo "| Start to first paint (median of $paint_runs runs) | $zandor_ms ms | minimal Qt6 window: $minimal_ms ms |"
-echo "| Peak resident memory at start | $zandor_mb MB | minimal Qt6 window: $minimal_mb MB |"
 echo "| Processor time during a one-second Pause (SystemClock, ${pause_wall} s) | $pause_cpu ms |" \
   "busy-wait loop of the same length (${busy_wall} s): $busy_cpu ms |"
 echo "| Mouse release to repainted board (median) | $click_ms ms | |"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Window numbers of the Qt front end on a private Xvfb: start to first paint against a bare Qt6 window,
-# peak memory of both, processor time during the one-second end-of-game hold, and mouse release to
-# repaint. Usage: bench/window_numbers.sh [build dir, default build/default] (configured with ZANDOR_BENCH).
+# Window numbers of the Qt front end on a private Xvfb with no window manager: start to first complete paint
+# (seen through X DAMAGE), processor time to it and peak memory of the game against the fair Qt6 window (same
+# menus, a painted 300 x 300 image and a two-line label, no game) and a bare one, interleaved runs at screen
+# scales 1 and 2; then processor time during the one-second end-of-game hold and mouse release to repaint.
+# Usage: bench/window_numbers.sh [build dir, default build/default] (configured with ZANDOR_BENCH).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$(cd "${1:-$ROOT/build/default}" && pwd)"
-RUNS="${RUNS:-7}"
-cmake --build "$BUILD" --target zandor minimal_qt window_probe -j2 >/dev/null
+RUNS="${RUNS:-15}"
+cmake --build "$BUILD" --target zandor fair_qt minimal_qt window_probe -j2 >/dev/null
 PROBE="$BUILD/bench/window_probe"
 
 TMP="$(mktemp -d)"
@@ -17,9 +19,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A black root (-br), so the first pixel a window paints is a change the probe can see.
 mkfifo "$TMP/display"
-Xvfb -displayfd 5 -screen 0 420x420x24 -br -noreset -nolisten tcp >/dev/null 2>&1 5>"$TMP/display" &
+Xvfb -displayfd 5 -screen 0 1024x900x24 -noreset -nolisten tcp >/dev/null 2>&1 5>"$TMP/display" &
 XVFB_PID=$!
 read -r number <"$TMP/display"
 [ -n "$number" ] || { echo "Xvfb did not start" >&2; exit 1; }
@@ -28,31 +29,40 @@ numlockx on
 # The game writes nothing beside the build's own binary.
 cp "$BUILD/ui/qt/zandor" "$TMP/zandor"
 
-# Starts a program under the probe; leaves its first-paint time in $paint and its pid in $pid.
-# close_probe then reports its peak memory in $rss and ends it.
+# Starts a program under the probe; leaves its first-paint time in $paint, its processor time to it in $cpu
+# and its pid in $pid. close_probe then reports its peak memory in $rss and ends it.
 start() {
   rm -f "$TMP/in" "$TMP/out" && mkfifo "$TMP/in"
   "$PROBE" start "$@" <"$TMP/in" >"$TMP/out" &
   probe_pid=$!
   exec 6>"$TMP/in"
   until [ -s "$TMP/out" ]; do sleep 0.01; done
-  read -r _ paint _ pid <"$TMP/out"
+  read -r _ paint _ cpu _ pid <"$TMP/out"
 }
 close_probe() {
   exec 6>&-
   wait "$probe_pid" || true
   rss=$(awk '/peak_rss_kb/ {print $2}' "$TMP/out")
-  sleep 0.2  # the window is gone and the root black again
 }
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
-: >"$TMP/zandor.ms"; : >"$TMP/minimal.ms"
-for ((i = 0; i < RUNS; i++)); do
-  start "$TMP/zandor"; echo "$paint" >>"$TMP/zandor.ms"; close_probe; zandor_rss=$rss
-  start "$BUILD/bench/minimal_qt"; echo "$paint" >>"$TMP/minimal.ms"; close_probe; minimal_rss=$rss
+programs=(fair="$BUILD/bench/fair_qt" minimal="$BUILD/bench/minimal_qt" zandor="$TMP/zandor")
+for scale in 1 2; do
+  for ((i = 0; i < RUNS; i++)); do
+    for entry in "${programs[@]}"; do
+      name=${entry%%=*}
+      start env QT_SCALE_FACTOR=$scale "${entry#*=}"
+      sleep 0.3  # start-up settles before its peak memory is read
+      close_probe
+      echo "$paint" >>"$TMP/$name.$scale.ms"; echo "$cpu" >>"$TMP/$name.$scale.cpu"; echo "$rss" >>"$TMP/$name.$scale.rss"
+    done
+  done
+  for entry in "${programs[@]}"; do
+    name=${entry%%=*}
+    printf 'startup scale %s %s: paint %s ms, cpu %s ms, rss %s kB (medians of %s)\n' "$scale" "$name" \
+      "$(median <"$TMP/$name.$scale.ms")" "$(median <"$TMP/$name.$scale.cpu")" "$(median <"$TMP/$name.$scale.rss")" "$RUNS"
+  done
 done
-zandor_ms=$(median <"$TMP/zandor.ms")
-minimal_ms=$(median <"$TMP/minimal.ms")
 
 # One more run of the game, played.
 start "$TMP/zandor"
@@ -82,10 +92,8 @@ caption=$(xdotool getwindowname "$win")
 [ "$caption" = "Zandor [O:1; X:0]" ] || echo "warning: the hold was not measured on a win ($caption)" >&2
 close_probe; played_rss=$rss
 
-awk -v z="$zandor_ms" -v m="$minimal_ms" -v zr="$zandor_rss" -v mr="$minimal_rss" -v pr="$played_rss" \
-    -v c="$click_ms" -v h0="$hold0" -v h1="$hold1" -v i0="$idle0" -v i1="$idle1" -v runs="$RUNS" 'BEGIN {
-  printf "start to first paint (median of %d): zandor %.1f ms, minimal Qt6 window %.1f ms, ratio %.2f\n", runs, z, m, z / m
-  printf "peak RSS: zandor %.1f MB at start, %.1f MB after play; minimal Qt6 window %.1f MB\n", zr / 1024, pr / 1024, mr / 1024
+awk -v pr="$played_rss" -v c="$click_ms" -v h0="$hold0" -v h1="$hold1" -v i0="$idle0" -v i1="$idle1" 'BEGIN {
+  printf "peak RSS after play: zandor %.1f MB\n", pr / 1024
   printf "processor time over 1.2 s: idle %.2f ms; winning click + 1 s hold + next board %.2f ms\n", (i1 - i0) / 1e6, (h1 - h0) / 1e6
   printf "mouse release to repainted O (median of 7): %.2f ms\n", c
 }'

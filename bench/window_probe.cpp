@@ -1,43 +1,78 @@
-// Watches the X screen for window timings: start to first paint, and mouse release to repaint.
-//   window_probe start <program> [args...]   starts the program, prints "first_paint_ms <t> pid <pid>"
-//                                            and keeps it running until stdin closes, then prints its peak
-//                                            RSS
-//   window_probe click <x> <y> <w> <h>       presses the left button at the top left of the rectangle,
-//   releases it
-//                                            and prints "repaint_ms <t>" once any pixel of the rectangle
-//                                            changed
+// Times windows on the X server without spending a core on it: it sleeps in the server's event queue.
+//   window_probe start <program> [args...]  starts the program and prints "first_paint_ms <t> cpu_ms <c> pid
+//                                           <pid>" at its first complete paint (X DAMAGE reports every pixel of
+//                                           its window drawn); when stdin closes, prints "peak_rss_kb <kb>"
+//                                           and ends it
+//   window_probe click <x> <y> <w> <h>      presses and releases the left button at x, y and prints
+//                                           "repaint_ms <t>" at the first drawing inside the rectangle
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dirent.h>
 #include <dlfcn.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
-#include <vector>
 
 namespace {
+
+// The DAMAGE and XTest calls, loaded at run time: only their shared libraries are installed, not headers.
+using Damage = XID;
+struct DamageNotifyEvent {  // XDamageNotifyEvent
+  int type;
+  unsigned long serial;
+  Bool send_event;
+  Display* display;
+  Drawable drawable;
+  Damage damage;
+  int level;
+  Bool more;
+  Time timestamp;
+  XRectangle area;
+  XRectangle geometry;
+};
+Bool (*damageQuery)(Display*, int*, int*);
+Damage (*damageCreate)(Display*, Drawable, int);
+constexpr int kRawRectangles = 0;
+
+bool LoadDamage(Display* display, int& eventBase) {
+  void* library = dlopen("libXdamage.so.1", RTLD_NOW);
+  if (library == nullptr) return false;
+  damageQuery = reinterpret_cast<decltype(damageQuery)>(dlsym(library, "XDamageQueryExtension"));
+  damageCreate = reinterpret_cast<decltype(damageCreate)>(dlsym(library, "XDamageCreate"));
+  int errorBase = 0;
+  return damageQuery && damageCreate && damageQuery(display, &eventBase, &errorBase);
+}
 
 double Now() {
   using namespace std::chrono;
   return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::vector<unsigned long> Grab(Display* display, int x, int y, int w, int h) {
-  XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(w),
-                            static_cast<unsigned>(h), AllPlanes, ZPixmap);
-  std::vector<unsigned long> pixels;
-  if (image == nullptr) return pixels;
-  for (int j = 0; j < h; ++j)
-    for (int i = 0; i < w; ++i) pixels.push_back(XGetPixel(image, i, j));
-  XDestroyImage(image);
-  return pixels;
+// Processor time of every thread of the process so far, from the scheduler's own account.
+double CpuMs(pid_t pid) {
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  double ns = 0;
+  if (DIR* dir = opendir(tasks.c_str())) {
+    while (const dirent* entry = readdir(dir))
+      if (entry->d_name[0] != '.') {
+        std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+        double run = 0;
+        if (stat >> run) ns += run;
+      }
+    closedir(dir);
+  }
+  return ns / 1e6;
 }
 
 long PeakRssKb(pid_t pid) {
@@ -48,27 +83,53 @@ long PeakRssKb(pid_t pid) {
   return -1;
 }
 
+// Waits for the next X event up to a deadline; false when the time ran out.
+bool NextEvent(Display* display, XEvent& event, double deadline) {
+  while (XPending(display) == 0) {
+    const double left = deadline - Now();
+    if (left <= 0) return false;
+    pollfd fd{ConnectionNumber(display), POLLIN, 0};
+    poll(&fd, 1, static_cast<int>(left) + 1);
+  }
+  XNextEvent(display, &event);
+  return true;
+}
+
 int Start(Display* display, char** argv) {
-  const int cx = DisplayWidth(display, DefaultScreen(display)) / 2;
-  const int cy = DisplayHeight(display, DefaultScreen(display)) / 2;
-  const auto before = Grab(display, cx, cy, 1, 1);
+  int damageEvent = 0;
+  if (!LoadDamage(display, damageEvent)) return std::fprintf(stderr, "no X DAMAGE\n"), 2;
+  const Window root = DefaultRootWindow(display);
+  XSelectInput(display, root, SubstructureNotifyMask);
+  XSync(display, False);
   const double t0 = Now();
   const pid_t pid = fork();
   if (pid == 0) {
     execvp(argv[0], argv);
     _exit(127);
   }
-  // The screen's middle lies inside the centred window: its first change is the first paint.
-  double t1 = -1;
-  while (Now() - t0 < 10000) {
-    if (Grab(display, cx, cy, 1, 1) != before) {
-      t1 = Now();
-      break;
+  // Every new top-level window is watched from its creation, before it can be mapped or drawn; the first
+  // whose drawn area reaches all of it has had its first complete paint.
+  struct Seen {
+    int x0 = 1 << 30, y0 = 1 << 30, x1 = 0, y1 = 0;
+  };
+  std::map<Drawable, Seen> seen;
+  double t1 = -1, cpu = -1;
+  XEvent event;
+  while (t1 < 0 && NextEvent(display, event, t0 + 10000)) {
+    if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
+      damageCreate(display, event.xcreatewindow.window, kRawRectangles);
+      XFlush(display);
+    } else if (event.type == damageEvent) {
+      const auto& d = reinterpret_cast<const DamageNotifyEvent&>(event);
+      Seen& s = seen[d.drawable];
+      s.x0 = std::min<int>(s.x0, d.area.x), s.y0 = std::min<int>(s.y0, d.area.y);
+      s.x1 = std::max(s.x1, d.area.x + d.area.width), s.y1 = std::max(s.y1, d.area.y + d.area.height);
+      if (d.geometry.width > 100 && s.x0 <= 0 && s.y0 <= 0 && s.x1 >= d.geometry.width &&
+          s.y1 >= d.geometry.height)
+        t1 = Now(), cpu = CpuMs(pid);
     }
-    int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == pid) break;
   }
-  std::printf("first_paint_ms %.1f pid %d\n", t1 < 0 ? -1.0 : t1 - t0, static_cast<int>(pid));
+  std::printf("first_paint_ms %.1f cpu_ms %.1f pid %d\n", t1 < 0 ? -1.0 : t1 - t0, cpu, static_cast<int>(pid));
   std::fflush(stdout);
   // The caller may drive the program meanwhile; the peak is read when it is done.
   std::string ignored;
@@ -81,24 +142,35 @@ int Start(Display* display, char** argv) {
 }
 
 int Click(Display* display, int x, int y, int w, int h) {
-  // XTest is loaded at run time: only its shared library is installed, not its headers.
+  int damageEvent = 0;
   void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
-  if (xtst == nullptr) return std::fprintf(stderr, "no libXtst\n"), 1;
+  if (xtst == nullptr || !LoadDamage(display, damageEvent)) return std::fprintf(stderr, "no XTest or DAMAGE\n"), 1;
   using Motion = int (*)(Display*, int, int, int, unsigned long);
   using Button = int (*)(Display*, unsigned, Bool, unsigned long);
   auto motion = reinterpret_cast<Motion>(dlsym(xtst, "XTestFakeMotionEvent"));
   auto button = reinterpret_cast<Button>(dlsym(xtst, "XTestFakeButtonEvent"));
   if (motion == nullptr || button == nullptr) return 1;
+  // The window under the point, whose drawing the server reports.
+  Window child = DefaultRootWindow(display), target = None;
+  int wx = 0, wy = 0;
+  while (child != None) {
+    target = child;
+    XTranslateCoordinates(display, DefaultRootWindow(display), target, x, y, &wx, &wy, &child);
+  }
+  damageCreate(display, target, kRawRectangles);
   motion(display, -1, x, y, 0);
   button(display, 1, True, 0);
   XSync(display, False);
   usleep(50000);
-  const auto before = Grab(display, x, y, w, h);
+  XEvent event;
+  while (XPending(display) > 0) XNextEvent(display, &event);  // anything the press itself drew
   const double t0 = Now();
   button(display, 1, False, 0);
-  XSync(display, False);
-  while (Now() - t0 < 3000) {
-    if (Grab(display, x, y, w, h) != before) {
+  XFlush(display);
+  while (NextEvent(display, event, t0 + 3000)) {
+    if (event.type != damageEvent) continue;
+    const auto& d = reinterpret_cast<const DamageNotifyEvent&>(event);
+    if (d.area.x < wx + w && d.area.x + d.area.width > wx && d.area.y < wy + h && d.area.y + d.area.height > wy) {
       std::printf("repaint_ms %.2f\n", Now() - t0);
       return 0;
     }

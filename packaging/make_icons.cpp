@@ -20,9 +20,10 @@ int main(int argc, char** argv) {
       return 2;
     }
     const zandor::Image icon = zandor::MakeIcon(size);
-    QImage image(icon.width, icon.height, QImage::Format_RGB32);
+    // The icon's pixels are 0xAARRGGBB, transparent outside its tile: Qt's ARGB32 exactly.
+    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
     for (int y = 0; y < icon.height; ++y)
-      for (int x = 0; x < icon.width; ++x) image.setPixel(x, y, 0xFF000000u | icon.At(x, y));
+      for (int x = 0; x < icon.width; ++x) image.setPixel(x, y, icon.At(x, y));
     const std::string path = outDir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/zandor.png";
     if (!image.save(QString::fromStdString(path), "PNG")) {
       std::fprintf(stderr, "cannot write %s\n", path.c_str());

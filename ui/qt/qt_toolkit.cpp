@@ -11,15 +11,19 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 #include <QTimerEvent>
 #include <algorithm>
 
 #include "game/game.h"
 #include "ui/app.h"
-#include "ui/artwork.h"
+#include "ui/image.h"
 #include "ui/keys.h"
 #include "ui/notice.h"
+
+// Registers the pixels compiled in by the art tool; outside any namespace, as Qt's macro requires.
+static void InitArtResource() { Q_INIT_RESOURCE(zandor_art); }
 
 namespace zandor {
 
@@ -69,19 +73,117 @@ QImage ToQImage(const Image& image) {
   return out;
 }
 
+namespace {
+
+// A picture of the art resource as a QImage over the program's own read-only data: no copy, no decoding.
+// A resource that is somehow compressed or misaligned is copied instead, which still works.
+QImage ResourceImage(const QString& path, int width, int height, QImage::Format format) {
+  InitArtResource();
+  const QResource resource(path);
+  const auto bytes = static_cast<qint64>(width) * height * 4;
+  if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
+      resource.size() == bytes && reinterpret_cast<quintptr>(resource.data()) % 4 == 0)
+    return QImage(resource.data(), width, height, width * 4, format);
+  const QByteArray data = resource.uncompressedData();
+  if (data.size() != bytes) qFatal("the program's artwork resource %s is missing", qPrintable(path));
+  return QImage(reinterpret_cast<const uchar*>(data.constData()), width, height, width * 4, format).copy();
+}
+
+QIcon WindowIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 64})
+    icon.addPixmap(QPixmap::fromImage(
+        ResourceImage(QString(":/art/icon-%1.argb").arg(size), size, size, QImage::Format_ARGB32)));
+  return icon;
+}
+
+}  // namespace
+
+const QImage& BackBuffer(int scale) {
+  if (scale >= 2) {
+    static const QImage art2 =
+        ResourceImage(":/art/art-2x.rgb", kArtWidth * 2, kArtHeight * 2, QImage::Format_RGB32);
+    return art2;
+  }
+  static const QImage art1 = ResourceImage(":/art/art-1x.rgb", kArtWidth, kArtHeight, QImage::Format_RGB32);
+  return art1;
+}
+
+int ArtScale(qreal devicePixelRatio) { return devicePixelRatio > 1.0 ? 2 : 1; }
+
 // --- picMain ---
 
-PicMain::PicMain(QWidget* parent) : QWidget(parent), image_(kBoardSize, kBoardSize, QImage::Format_RGB32) {
-  image_.fill(Qt::white);
+PicMain::PicMain(QWidget* parent) : QWidget(parent) {
   setFixedSize(kBoardSize, kBoardSize);
   setFocusPolicy(Qt::StrongFocus);
   // The picture covers every pixel, so Qt need not clear the background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  Rescale(ArtScale(devicePixelRatioF()));
+}
+
+void PicMain::Rescale(int scale) {
+  scale_ = scale;
+  image_ = QImage(kBoardSize * scale, kBoardSize * scale, QImage::Format_RGB32);
+  image_.fill(Qt::white);
+  for (const Op& op : ops_) Draw(op);
+  shownStale_ = true;
+}
+
+void PicMain::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
+  // A whole-board copy hides everything drawn before it: the log restarts there (at every new game).
+  if (op == RasterOp::SrcCopy && x == 0 && y == 0 && srcX == 0 && srcY == 0 && width >= kBoardSize &&
+      height >= kBoardSize)
+    ops_.clear();
+  ops_.push_back(Op{false, x, y, width, height, srcX, srcY, op, 0, 0, 0, 0, 0, 0});
+  Draw(ops_.back());
+}
+
+void PicMain::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr, int penWidth) {
+  ops_.push_back(Op{true, 0, 0, 0, 0, 0, 0, RasterOp::SrcCopy, x1, y1, x2, y2, colourBgr, penWidth});
+  Draw(ops_.back());
+}
+
+void PicMain::Draw(const Op& op) {
+  const int s = scale_;
+  QPainter painter(&image_);
+  shownStale_ = true;
+  if (op.line) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(s, s);  // the pen widens with the board
+    const QColor colour(static_cast<int>(op.colourBgr & 255), static_cast<int>((op.colourBgr >> 8) & 255),
+                        static_cast<int>((op.colourBgr >> 16) & 255));
+    painter.setPen(QPen(colour, op.penWidth));
+    painter.drawLine(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2));
+    return;
+  }
+  switch (op.op) {
+    case RasterOp::SrcCopy: painter.setCompositionMode(QPainter::CompositionMode_Source); break;
+    case RasterOp::MergePaint: painter.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination); break;
+    case RasterOp::SrcAnd: painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
+  }
+  painter.drawImage(QPoint(op.x * s, op.y * s), BackBuffer(s),
+                    QRect(op.srcX * s, op.srcY * s, op.width * s, op.height * s));
 }
 
 void PicMain::paintEvent(QPaintEvent* event) {
+  const qreal ratio = devicePixelRatioF();
+  // Moved to a screen of another scale: the picture is drawn again from the art of that scale.
+  if (ArtScale(ratio) != scale_) Rescale(ArtScale(ratio));
   QPainter painter(this);
-  painter.drawImage(event->rect(), image_, event->rect());
+  if (ratio == scale_) {
+    const QRect r = event->rect();
+    painter.drawImage(QRectF(r), image_,
+                      QRectF(r.x() * scale_, r.y() * scale_, r.width() * scale_, r.height() * scale_));
+    return;
+  }
+  // A fractional scale: the 2x picture, resized smoothly to the screen's own pixels once per change.
+  const int side = qRound(kBoardSize * ratio);
+  if (shownStale_ || shown_.width() != side) {
+    shown_ = image_.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown_.setDevicePixelRatio(ratio);
+    shownStale_ = false;
+  }
+  painter.drawImage(QPointF(0, 0), shown_);
 }
 
 void PicMain::keyPressEvent(QKeyEvent* event) {
@@ -101,7 +203,7 @@ void PicMain::mouseReleaseEvent(QMouseEvent* event) {
 
 // --- frmMain ---
 
-frmMain::frmMain() : BackBuffer(ToQImage(MakeArtwork())) {
+frmMain::frmMain() {
   setObjectName("frmMain");
   auto* client = new QWidget(this);
   client->setFixedSize(302, 340);
@@ -141,10 +243,7 @@ frmMain::frmMain() : BackBuffer(ToQImage(MakeArtwork())) {
   // The client area keeps its size whatever the menu bar needs; the frame offers no resizing.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(ToQImage(MakeIcon(16))));
-  icon.addPixmap(QPixmap::fromImage(ToQImage(MakeIcon(32))));
-  setWindowIcon(icon);
+  setWindowIcon(WindowIcon());
 }
 
 void frmMain::AddItem(QMenu* menu, MenuItem item, const char* caption, QActionGroup* group) {
@@ -264,14 +363,7 @@ void QtToolkit::CreateWindow() {
 }
 
 void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
-  if (!window_) return;
-  QPainter painter(&window_->picMain->image());
-  switch (op) {
-    case RasterOp::SrcCopy: painter.setCompositionMode(QPainter::CompositionMode_Source); break;
-    case RasterOp::MergePaint: painter.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination); break;
-    case RasterOp::SrcAnd: painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-  }
-  painter.drawImage(QPoint(x, y), window_->BackBuffer, QRect(srcX, srcY, width, height));
+  if (window_) window_->picMain->BitBlt(x, y, width, height, srcX, srcY, op);
 }
 
 void QtToolkit::Refresh() {
@@ -280,13 +372,7 @@ void QtToolkit::Refresh() {
 }
 
 void QtToolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
-  if (!window_) return;
-  QPainter painter(&window_->picMain->image());
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  const QColor colour(static_cast<int>(colourBgr & 255), static_cast<int>((colourBgr >> 8) & 255),
-                      static_cast<int>((colourBgr >> 16) & 255));
-  painter.setPen(QPen(colour, kPenWidth));
-  painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  if (window_) window_->picMain->DrawLine(x1, y1, x2, y2, colourBgr, kPenWidth);
 }
 
 void QtToolkit::SetCaption(const std::string& text) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/toolkit.h"
 
@@ -33,13 +34,23 @@ std::int16_t ButtonFromQt(Qt::MouseButton button);
 // Pixels of a plain image as an RGB32 QImage (every pixel opaque).
 QImage ToQImage(const Image& image);
 
-// The board surface: keeps its picture in an image and shows it whenever it is painted.
+// The artwork (BackBuffer) at scale 1 or 2, read in place from the pixels compiled into the program.
+const QImage& BackBuffer(int scale);
+// The scale of art a screen of this device pixel ratio is drawn from: 1, or 2 for anything finer.
+int ArtScale(qreal devicePixelRatio);
+
+// The board surface: keeps its picture in an image of 300 x scale pixels and shows it whenever it is
+// painted. The game draws in 1x pixels; each transfer and line is scaled here.
 class PicMain final : public QWidget {
   Q_OBJECT
  public:
   explicit PicMain(QWidget* parent);
-  QImage& image() { return image_; }
+  const QImage& image() const { return image_; }
+  int scale() const { return scale_; }
   void SetApp(App* app) { app_ = app; }
+
+  void BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op);
+  void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr, int penWidth);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -47,7 +58,23 @@ class PicMain final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Everything drawn since the board was last copied over whole, to draw it again at a new scale.
+  struct Op {
+    bool line;
+    int x, y, width, height, srcX, srcY;
+    RasterOp op;
+    float x1, y1, x2, y2;
+    std::uint32_t colourBgr;
+    int penWidth;
+  };
+  void Draw(const Op& op);
+  void Rescale(int scale);
+
   QImage image_;
+  int scale_ = 1;
+  std::vector<Op> ops_;
+  QImage shown_;  // the picture smoothly resized for a fractional scale
+  bool shownStale_ = true;
   App* app_ = nullptr;
 };
 
@@ -65,7 +92,6 @@ class frmMain final : public QMainWindow {
 
   PicMain* picMain;
   QLabel* Label1;
-  QImage BackBuffer;
 
  protected:
   void timerEvent(QTimerEvent* event) override;

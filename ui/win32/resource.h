@@ -2,3 +2,6 @@
 #pragma once
 
 #define IDI_ZANDOR 1
+// The artwork at scale 1 and 2, as 24-bit bitmaps.
+#define IDB_ART1X 2
+#define IDB_ART2X 3

@@ -10,6 +10,10 @@
 #include "ui/win32/program_folder.h"
 #include "ui/win32/resource.h"
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace zandor {
 
 namespace {
@@ -66,6 +70,39 @@ bool WriteWholeFile(const std::wstring& path, const std::string& text) {
   if (ok) ok = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
   if (!ok) DeleteFileW(temporary.c_str());
   return ok;
+}
+
+// The window's DPI where Windows tells it (Windows 10 on), the screen's otherwise; looked up at run time so
+// the program still starts on older Windows.
+UINT DpiOf(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpi && window)
+    if (const UINT dpi = getDpi(window); dpi > 0) return dpi;
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+// The artwork compiled in at build time (a 24-bit bottom-up bitmap), as a surface: the program draws nothing
+// at start. Test programs carry no resources and draw it instead.
+std::unique_ptr<DibSurface> ArtworkSurface(HINSTANCE instance, int scale) {
+  HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(scale > 1 ? IDB_ART2X : IDB_ART1X), RT_BITMAP);
+  HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+  const auto* info = loaded ? static_cast<const BITMAPINFOHEADER*>(LockResource(loaded)) : nullptr;
+  if (!info || info->biBitCount != 24 || info->biWidth != kArtWidth * scale ||
+      info->biHeight != kArtHeight * scale)
+    return std::make_unique<DibSurface>(MakeArtwork(scale));
+  const auto* bits = reinterpret_cast<const unsigned char*>(info) + info->biSize;
+  const std::size_t row = static_cast<std::size_t>(info->biWidth * 3 + 3) & ~std::size_t{3};
+  Image art(info->biWidth, info->biHeight);
+  for (int y = 0; y < art.height; ++y) {
+    const unsigned char* p = bits + static_cast<std::size_t>(art.height - 1 - y) * row;
+    for (int x = 0; x < art.width; ++x, p += 3) art.At(x, y) = Rgb(p[2], p[1], p[0]);
+  }
+  return std::make_unique<DibSurface>(art);
 }
 
 }  // namespace
@@ -129,31 +166,48 @@ void Win32Toolkit::CreateWindow() {
 
   // Not resizable: the board and the label have fixed places.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT outer{0, 0, kClientWidth, kClientHeight};
+  ratio_ = DpiOf(nullptr) / 96.0;
+  RECT outer{0, 0, Px(kClientWidth), Px(kClientHeight)};
   AdjustWindowRectEx(&outer, style, TRUE, 0);
   frame_ =
       CreateWindowExW(0, kFrameClass, L"Zandor", style, CW_USEDEFAULT, CW_USEDEFAULT,
                       outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_, instance_, this);
   if (!frame_) throw std::runtime_error("could not create the main window");
-  // A menu bar that wraps onto a second line makes the client area shorter than planned: grow the frame.
-  RECT client;
-  GetClientRect(frame_, &client);
-  if (client.bottom != kClientHeight || client.right != kClientWidth)
-    SetWindowPos(frame_, nullptr, 0, 0, outer.right - outer.left + kClientWidth - client.right,
-                 outer.bottom - outer.top + kClientHeight - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyDpi(DpiOf(frame_));
 
-  picture_ = std::make_unique<DibSurface>(kBoardSize, kBoardSize);
-  artwork_ = std::make_unique<DibSurface>(MakeArtwork());
-
-  board_ = CreateWindowExW(0, kBoardClass, L"picMain", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, kBoardSize,
-                           kBoardSize, frame_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kBoardId)),
-                           instance_, this);
-  label_ = CreateWindowExW(0, L"STATIC", WideFromUtf8(kNoticeText).c_str(),
-                           WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 16, 304, 281, 33, frame_,
-                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLabelId)), instance_, nullptr);
+  board_ = CreateWindowExW(0, kBoardClass, L"picMain", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0,
+                           Px(kBoardSize), Px(kBoardSize), frame_,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kBoardId)), instance_, this);
+  label_ =
+      CreateWindowExW(0, L"STATIC", WideFromUtf8(kNoticeText).c_str(),
+                      WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, Px(16), Px(304), Px(281), Px(33), frame_,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLabelId)), instance_, nullptr);
   if (!board_ || !label_) throw std::runtime_error("could not create the board");
   SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  Layout();
+}
+
+void Win32Toolkit::ApplyDpi(UINT dpi) {
+  ratio_ = dpi / 96.0;
+  const int scale = ratio_ > 1.0 ? 2 : 1;
+  if (scale == scale_) return;
+  scale_ = scale;
+  artwork_ = ArtworkSurface(instance_, scale_);
+  picture_ = std::make_unique<DibSurface>(kBoardSize * scale_, kBoardSize * scale_);
+  for (const Op& op : ops_) Draw(op);
+}
+
+void Win32Toolkit::Layout() {
+  // A menu bar that wraps onto a second line makes the client area shorter than planned: grow the frame.
+  RECT client, outer;
+  GetClientRect(frame_, &client);
+  GetWindowRect(frame_, &outer);
+  if (client.bottom != Px(kClientHeight) || client.right != Px(kClientWidth))
+    SetWindowPos(frame_, nullptr, 0, 0, outer.right - outer.left + Px(kClientWidth) - client.right,
+                 outer.bottom - outer.top + Px(kClientHeight) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (board_) MoveWindow(board_, 0, 0, Px(kBoardSize), Px(kBoardSize), TRUE);
+  if (label_) MoveWindow(label_, Px(16), Px(304), Px(281), Px(33), TRUE);
 }
 
 void Win32Toolkit::ShowWindow() {
@@ -189,13 +243,28 @@ std::string Win32Toolkit::ProgramFolder() { return Utf8FromWide(FolderOfModulePa
 
 void Win32Toolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
   if (!picture_) return;  // no surfaces before the window exists
-  picture_->BlitFrom(*artwork_, x, y, width, height, srcX, srcY, op);
+  // A whole-board copy hides everything drawn before it: the log restarts there (at every new game).
+  if (op == RasterOp::SrcCopy && x == 0 && y == 0 && srcX == 0 && srcY == 0 && width >= kBoardSize &&
+      height >= kBoardSize)
+    ops_.clear();
+  ops_.push_back(Op{false, x, y, width, height, srcX, srcY, op, 0, 0, 0, 0, 0});
+  Draw(ops_.back());
 }
 
 void Win32Toolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
   if (!picture_) return;
-  // The toolkit's colour is already a COLORREF (0x00BBGGRR).
-  picture_->DrawLine(x1, y1, x2, y2, static_cast<COLORREF>(colourBgr), kPenWidth);
+  ops_.push_back(Op{true, 0, 0, 0, 0, 0, 0, RasterOp::SrcCopy, x1, y1, x2, y2, colourBgr});
+  Draw(ops_.back());
+}
+
+void Win32Toolkit::Draw(const Op& op) {
+  const int s = scale_;
+  if (op.line)  // the toolkit's colour is already a COLORREF (0x00BBGGRR); the pen widens with the board
+    picture_->DrawLine(op.x1 * s, op.y1 * s, op.x2 * s, op.y2 * s, static_cast<COLORREF>(op.colourBgr),
+                       kPenWidth * s);
+  else
+    picture_->BlitFrom(*artwork_, op.x * s, op.y * s, op.width * s, op.height * s, op.srcX * s, op.srcY * s,
+                       op.op);
 }
 
 void Win32Toolkit::Refresh() {
@@ -235,9 +304,11 @@ void Win32Toolkit::MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam) {
   if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) == 0 &&
       GetCapture() == board_)
     ReleaseCapture();
-  // Signed: after a drag off the top or left edge the position is negative.
+  // Signed: after a drag off the top or left edge the position is negative. The handlers count in 1x pixels.
   const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-  if (app_) app_->picMain_MouseUp(button, ShiftState(), static_cast<float>(x), static_cast<float>(y));
+  if (app_)
+    app_->picMain_MouseUp(button, ShiftState(), static_cast<float>(x / ratio_),
+                          static_cast<float>(y / ratio_));
 }
 
 LRESULT CALLBACK Win32Toolkit::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -262,6 +333,16 @@ LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
       }
       break;
+    }
+    case WM_DPICHANGED: {
+      // Moved to a screen of another scale: the suggested frame, the children and the board follow it.
+      ApplyDpi(HIWORD(wParam));
+      const RECT* r = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout();
+      if (board_) InvalidateRect(board_, nullptr, FALSE);
+      return 0;
     }
     case WM_SETFOCUS:
       // The board is the one child that takes the keyboard.
@@ -289,7 +370,17 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
       const RECT& r = paint.rcPaint;
-      ::BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture_->dc(), r.left, r.top, SRCCOPY);
+      RECT client;
+      GetClientRect(window, &client);
+      if (client.right == picture_->width()) {
+        ::BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture_->dc(), r.left, r.top,
+                 SRCCOPY);
+      } else {  // a fractional scale: the 2x picture resized smoothly
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, picture_->dc(), 0, 0, picture_->width(),
+                   picture_->height(), SRCCOPY);
+      }
       EndPaint(window, &paint);
       return 0;
     }

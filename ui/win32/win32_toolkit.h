@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/toolkit.h"
 #include "ui/win32/dib_surface.h"
@@ -55,6 +56,20 @@ class Win32Toolkit final : public Toolkit {
   HMENU BuildMenu();
   void MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
   void Dump();
+  // Screen scale: the window's DPI over 96. The board is drawn from the art of scale 1, or 2 on any finer
+  // screen, and shown resized smoothly where the two differ.
+  void ApplyDpi(UINT dpi);
+  void Layout();
+  int Px(int v) const { return static_cast<int>(v * ratio_ + 0.5); }
+  // Everything drawn since the board was last copied over whole, to draw it again at a new scale.
+  struct Op {
+    bool line;
+    int x, y, width, height, srcX, srcY;
+    RasterOp op;
+    float x1, y1, x2, y2;
+    std::uint32_t colourBgr;
+  };
+  void Draw(const Op& op);
 
   HINSTANCE instance_;
   int showCommand_;
@@ -67,6 +82,9 @@ class Win32Toolkit final : public Toolkit {
   HICON smallIcon_ = nullptr;
   std::unique_ptr<DibSurface> picture_;  // picMain's picture
   std::unique_ptr<DibSurface> artwork_;  // BackBuffer
+  double ratio_ = 1.0;
+  int scale_ = 0;
+  std::vector<Op> ops_;
   bool shownBefore_ = false;
   std::wstring dumpFolder_;
   unsigned refreshes_ = 0;
