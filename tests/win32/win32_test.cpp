@@ -129,14 +129,19 @@ TEST(Win32Platform, FolderOfTheExecutableAndWideText) {
 
 // The Windows test stage runs this under each locale of the table, naming it in ZANDOR_LOCALE.
 TEST(Win32Platform, LogTimeInTheUsersRegionalFormat) {
-  const SYSTEMTIME when{2001, 3, 3, 14, 21, 26, 53, 0};
-  const char* cases[][2] = {{"en-US", "3/14/2001 9:26:53 PM"}, {"de-DE", "14.03.2001 21:26:53"}};
+  const SYSTEMTIME when{2001, 12, 5, 14, 21, 26, 53, 0};  // two-digit day and month, read alike everywhere
+  const char* cases[][2] = {{"en-US", "12/14/2001 9:26:53 PM"}, {"de-DE", "14.12.2001 21:26:53"}};
   wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
   GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
   const std::string user = Utf8FromWide(name), text = RegionalDateTimeText(when);
-  if (const char* wanted = std::getenv("ZANDOR_LOCALE")) EXPECT_EQ(user, wanted);
-  for (const auto& c : cases)
-    if (user == c[0]) EXPECT_EQ(text, c[1]);
+  if (const char* wanted = std::getenv("ZANDOR_LOCALE")) {
+    EXPECT_EQ(user, wanted);
+  }
+  for (const auto& c : cases) {
+    if (user == c[0]) {
+      EXPECT_EQ(text, c[1]);
+    }
+  }
   EXPECT_NE(text.find("26"), std::string::npos) << text;
   EXPECT_EQ(text.find('\n'), std::string::npos) << text;
 }
