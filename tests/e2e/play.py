@@ -81,12 +81,12 @@ class Session:
             return "X" if sum(red(left + 30 + d % 5, top + 35 + d // 5) for d in range(25)) > 12 else "O"
         return "".join(map(mark, range(9))), started, time.monotonic(), pixel
 
-    def expect(self, board, caption=None, seconds=5.0):
-        def seen():
-            self.seen, self.caption = self.shot(), self.run("xdotool", "getwindowname", self.window).strip()
-            return self.seen if self.seen[0] == board and caption in (None, self.caption) else None
-        return wait(seen, lambda: "%s %s; the screen shows %s %s" % (board, caption, self.seen[0], self.caption),
-                    seconds)
+    def expect(self, board, caption=None, struck=False):
+        def seen():  # the caption first: it changes only after the board has
+            self.caption, self.seen = self.run("xdotool", "getwindowname", self.window).strip(), self.shot()
+            red = all(self.seen[3](150 + dx, 150) == (255, 0, 0) for dx in (-1, 0, 1))  # across the middle row
+            return self.seen if self.seen[0] == board and caption in (None, self.caption) and red >= struck else None
+        return wait(seen, lambda: "%s %s; the screen shows %s %s" % (board, caption, self.seen[0], self.caption))
 
 
 # Two people share the machine: each input, then the board and the caption (None: any) it must bring.
@@ -105,14 +105,12 @@ TWO_PLAYERS = [
 
 
 def two_players(session):
+    won = None
     for what, board, caption in TWO_PLAYERS:
+        won = time.monotonic() if what == "cell 5" else won
         session.act(what)
-        shot = session.expect(board, caption, 0.9 if what == "cell 5" else 5.0)
-        if what == "cell 5":
-            held = shot
-            wait(lambda: all(session.shot()[3](150 + dx, 150) == (255, 0, 0) for dx in (-1, 0, 1)),
-                 "the strike line during the hold", 0.9 - (time.monotonic() - held[1]))
-        check(what != "" or shot[2] - held[1] > 0.7, "the hold was shorter than a second")
+        shot = session.expect(board, caption, struck=what == "cell 5")
+        check(what != "" or shot[2] - won > 0.9, "the hold was shorter than a second")
 
 
 def computer(session):
