@@ -49,7 +49,7 @@ class Session:
 
     def close(self):
         for process in filter(None, (self.app, self.xvfb)):
-            process.kill()  # nothing when it has ended already
+            process.terminate()  # lets Xvfb remove its lock and socket; nothing when it has ended already
             process.wait()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
