@@ -2,7 +2,7 @@
 """Plays the Qt program, or zandor.exe under Wine, with xdotool as a person does and reads the screen back.
 Usage: play.py PROGRAM two_players|computer. The Qt program gets an Xvfb of its own; an .exe runs under Wine
 in the caller's WINEPREFIX and DISPLAY, since Wine keeps to the display its server started on."""
-import os, shutil, subprocess, sys, tempfile, time
+import os, random, shutil, subprocess, sys, tempfile, time
 
 
 class Failure(Exception): pass
@@ -30,9 +30,11 @@ class Session:
 
     def start(self):
         if not self.wine:
-            # -displayfd picks a free display and tells its number, so sessions can run side by side.
-            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"],
-                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            taken = open("/proc/net/unix").read()  # listening X servers, even those whose lock file is gone
+            number = next(n for n in range(random.randrange(100, 900), 1000) if "X11-unix/X%d\n" % n not in taken)
+            self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0", "640x480x24",
+                                          "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                         text=True)  # it tells the number when it is ready
             self.env["DISPLAY"] = ":" + self.xvfb.stdout.readline().strip()
         self.run("numlockx", "on")
         copy = shutil.copy(self.program, self.tmp)  # so the log it may write beside itself stays in this session

@@ -78,9 +78,11 @@ for locale in en_US de_DE; do
 done
 
 step "the real window under Wine and Xvfb"
-# Xvfb picks a free display itself and tells its number.
+# A display no X server listens on, not even one whose lock file was removed; Xvfb tells its number when ready.
+display=$((RANDOM % 800 + 100))
+while grep -q "X11-unix/X$display\$" /proc/net/unix; do display=$((display + 1)); done
 exec 9>"$work/display"
-Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb ":$display" -displayfd 9 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 9>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
