@@ -5,6 +5,7 @@
 #include "game/clock.h"
 #include "game/game.h"
 #include "ui/app.h"
+#include "ui/win32/regional_time.h"
 #include "ui/win32/win32.h"
 #include "ui/win32/win32_toolkit.h"
 
@@ -14,7 +15,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zandor::Win32Toolkit toolkit(instance, showCommand);
   // Set only by the window tests, which read the board back from this folder.
   if (const wchar_t* dump = _wgetenv(L"ZANDOR_TEST_DUMP"); dump && *dump) toolkit.SetDumpFolder(dump);
-  zandor::Game game(toolkit, clock, random);
+  zandor::Win32LossLogEnv logEnv;
+  zandor::Game game(toolkit, clock, random, &logEnv);
   zandor::App app(game, toolkit);
   toolkit.SetApp(&app);
   app.Main();

@@ -351,6 +351,11 @@ LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_KEYDOWN:
       if (app_) app_->Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
       return 0;
+    case WM_SYSKEYDOWN:
+      // Keys held with Alt, and F10, arrive here: modifiers make no difference to the game, and the
+      // default handling still opens the menus by their access keys and closes on Alt+F4.
+      if (app_) app_->Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
+      break;
     case WM_DESTROY:
       if (window == frame_) {
         frame_ = nullptr;
@@ -399,6 +404,9 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_KEYDOWN:
       if (app_) app_->picMain_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
       return 0;
+    case WM_SYSKEYDOWN:  // as the frame: the game sees the key, then the menus and Alt+F4 do
+      if (app_) app_->picMain_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());
+      break;
     default: break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
