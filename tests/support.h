@@ -82,7 +82,7 @@ struct Recorder final : Toolkit, Clock {
   template <typename... A>
   void Say(const char* what, A... a) {
     trace += what;
-    ((trace += (trace.back() == ' ' ? "" : ",") + Num(static_cast<double>(a))), ...);
+    ((trace += trace.back() == ' ' ? "" : ",", trace += Num(static_cast<double>(a))), ...);
     trace += ' ';
   }
   static std::string Num(double v) {
