@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -85,11 +85,7 @@ struct Recorder final : Toolkit, Clock {
     ((trace += trace.back() == ' ' ? "" : ",", trace += Num(static_cast<double>(a))), ...);
     trace += ' ';
   }
-  static std::string Num(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
-  }
+  static std::string Num(double v) { std::ostringstream o; o << v; return o.str(); }
   void BitBlt(int x, int y, int, int, int sx, int sy, RasterOp op) override { Say("blt ", x, y, sx, sy, int(op)); }
   void Refresh() override { Say("refresh"); }
   void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t c) override { Say("line ", x1, y1, x2, y2, c); }

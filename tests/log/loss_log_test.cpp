@@ -87,8 +87,6 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
       {"a 1 MB line", 5, kTop, Disk::Log, line + "\n", kTopEntry + line + "\r\n"},
       {"level 4", 4, kTop, Disk::None, "", {}},
       {"two players", 0, kTop, Disk::None, "", {}},
-      {"X wins", 5, "XXxOO....", Disk::Log, old, {}},
-      {"draw", 5, "OXOOXXXOo", Disk::None, "", {}},
       {"log is a folder", 5, kTop, Disk::Folder, "", {}},
       {"rename fails", 5, kTop, Disk::Log, old, {}},
       {"date-time text throws", 5, kTop, Disk::Log, old, {}},

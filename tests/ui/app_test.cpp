@@ -112,7 +112,6 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
       {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
       {{{"HOME", ""}}, '/', ""},
       {{{"LOCALAPPDATA", "C:\\Users\\a\\AppData\\Local"}, {"HOME", "/h"}}, '\\', "C:\\Users\\a\\AppData\\Local\\Zandor\\"},
-      {{{"LOCALAPPDATA", "D:\\"}}, '\\', "D:\\Zandor\\"},
       {{{"XDG_DATA_HOME", "/x"}, {"HOME", "/home/a"}}, '\\', ""},
   };
   for (const auto& c : cases) EXPECT_EQ(UserDataFolder(lookup(c.env), c.separator), c.folder);
@@ -126,7 +125,6 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   EXPECT_EQ(ResolveAppFolder(home.string(), '/', lookup({})), home.string() + "/") << "writable: kept";
   EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", home.string()}})), home.string() + "/zandor/");
   EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", (home / "file").string()}})), "/proc/");
-  EXPECT_EQ(ResolveAppFolder("/no/such/folder", '/', lookup({{"HOME", home.string()}})), "/no/such/folder/");
   fs::remove_all(home);
 #endif
 }
