@@ -24,8 +24,8 @@ inline std::string Broken(const GameState& s) {
   for (const Line& line : kLines)
     if ((s.Board[line.cells[0]] & s.Board[line.cells[1]] & s.Board[line.cells[2]]) != 0)
       return "a completed line is still on the board";
-  if (marks == 9 || s.GameOver != kFalse) return "a finished game is still on the board";
-  if (s.Score[1] < 0 || s.Score[2] < 0 || s.AIPhase < 1 || s.AIPhase > 3) return "a score or AIPhase out of range";
+  if (marks == 9 || s.GameOver != kFalse || s.Score[1] < 0 || s.Score[2] < 0 || s.AIPhase < 1 || s.AIPhase > 3)
+    return "a finished game on the board, or a score or AIPhase out of range";
   return "";
 }
 

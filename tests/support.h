@@ -65,11 +65,7 @@ struct Rig {
   Game game{toolkit, clock, random};
   App app{game, toolkit};
 
-  // Started as the program starts: one-player, level 3, O to move.
-  Rig& Started() {
-    app.Main();
-    return *this;
-  }
+  Rig& Started() { return app.Main(), *this; }  // as the program starts: one-player, level 3, O to move
 };
 
 // Window and clock in one: writes down in order what the game asks of both, and keeps the board as it

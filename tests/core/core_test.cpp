@@ -81,8 +81,7 @@ TEST(EndGame, ScoresTheWinnerAndTheLoserOpensTheNextGame) {
   namespace fs = std::filesystem;
   const fs::path folder = fs::temp_directory_path() / ("zandor-endgame-" + std::to_string(std::random_device()()));
   for (const auto& c : cases) {
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    fs::remove_all(folder), fs::create_directories(folder);
     Rig rig;
     rig.game.AppFolder = folder.string() + "/";
     rig.game.OnePlayer = c.onePlayer ? kTrue : kFalse;
@@ -90,10 +89,8 @@ TEST(EndGame, ScoresTheWinnerAndTheLoserOpensTheNextGame) {
     rig.game.Score = {0, c.scoreBefore, c.scoreBefore};
     SetBoard(rig.game, c.board, c.mark);
     rig.game.PlaceMark(2, 2, c.mark);
-    EXPECT_EQ(rig.game.Score[1], c.scoreO) << c.board;
-    EXPECT_EQ(rig.game.Score[2], c.scoreX) << c.board;
-    EXPECT_EQ(rig.game.Turn, c.turn) << c.board;
-    EXPECT_EQ(rig.game.AIPhase, c.phase) << c.board;
+    EXPECT_EQ(std::vector<int>({rig.game.Score[1], rig.game.Score[2], rig.game.Turn, rig.game.AIPhase}),
+              std::vector<int>({c.scoreO, c.scoreX, c.turn, c.phase})) << c.board;
     EXPECT_EQ(fs::exists(folder / "AILog.txt"), c.logged) << c.board;
     EXPECT_EQ(Broken(rig.game), "") << c.board;
   }

@@ -85,8 +85,6 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
        kTopEntry + "a\r\nb\r\nc\r\n\r\nd\r\n\r\ne\0\xff\x80\r\n\r\n\r\nend\r\n"s},
       {"empty file", 5, kTop, Disk::Log, "", kTopEntry},
       {"a 1 MB line", 5, kTop, Disk::Log, line + "\n", kTopEntry + line + "\r\n"},
-      {"level 4", 4, kTop, Disk::None, "", {}},
-      {"two players", 0, kTop, Disk::None, "", {}},
       {"log is a folder", 5, kTop, Disk::Folder, "", {}},
       {"rename fails", 5, kTop, Disk::Log, old, {}},
       {"date-time text throws", 5, kTop, Disk::Log, old, {}},

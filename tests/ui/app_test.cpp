@@ -36,10 +36,8 @@ TEST(Menus, StartUpThenEveryCommandButExitStartsANewMatch) {
     rig.app.picMain_MouseUp(1, 0, 250, 50);
     rig.app.OnMenu(c.item);
     const bool exit = c.item == MenuItem::Exit;
-    EXPECT_EQ(rig.toolkit.closed, exit);
-    EXPECT_EQ(rig.game.OnePlayer, c.onePlayer);
-    EXPECT_EQ(rig.game.Difficulty, c.level);
-    EXPECT_EQ(rig.game.Turn, c.turn);
+    EXPECT_EQ(std::vector<int>({rig.toolkit.closed, rig.game.OnePlayer, rig.game.Difficulty, rig.game.Turn}),
+              std::vector<int>({exit, c.onePlayer, c.level, c.turn})) << int(c.item);
     EXPECT_EQ(BoardString(rig.game) + std::to_string(rig.game.Score[1]), exit ? "OXO.X....4" : ".........0");
     if (!exit) {
       EXPECT_EQ(Broken(rig.game, rig.toolkit), "") << int(c.item);
@@ -107,7 +105,6 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
     const char* folder;
   } cases[] = {
       {{{"XDG_DATA_HOME", "/x/data//"}, {"HOME", "/home/a"}}, '/', "/x/data/zandor/"},
-      {{{"XDG_DATA_HOME", "/"}}, '/', "/zandor/"},
       {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},  // relative: ignored
       {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
       {{{"HOME", ""}}, '/', ""},
