@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "invariants.h"
@@ -27,14 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   constexpr std::int16_t kKeys[] = {keys::kF2, keys::kNumPad0, 97, 101, 105, keys::kHome, keys::kClear,
                                     keys::kPageDown, keys::kDown, keys::kUp, '5', 0, -1};
   const auto position = [&](std::uint32_t p) { return p < 11 ? edges[p] : static_cast<float>(p) / 180.0f - 20; };
-  // The loss log goes to a folder under TMPDIR, which the fuzzing stage points at its scratch folder.
-  static const struct Folder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("zandor-fuzz-" + std::to_string(std::random_device()()));
-    ~Folder() { std::filesystem::remove_all(path); }
-  } folder;
-  std::filesystem::create_directories(folder.path);
+  // The loss log goes under TMPDIR, which the fuzzing stage points at a scratch folder it removes.
+  static const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zandor-fuzz";
+  std::filesystem::create_directories(folder);
   NullToolkit toolkit(false);
-  toolkit.programFolder = folder.path.string();
+  toolkit.programFolder = folder.string();
   ManualClock clock;
   StdRandom random(next(4));
   Game game(toolkit, clock, random);

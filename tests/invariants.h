@@ -34,9 +34,8 @@ inline std::string Broken(const GameState& s, const NullToolkit& t) {
   if (t.caption != CaptionFor(s.Score[1], s.Score[2])) return "caption differs from the score";
   if (t.IsChecked(MenuItem::OnePlayer) != (s.OnePlayer == kTrue) || t.IsChecked(MenuItem::TwoPlayer) != !s.OnePlayer)
     return "mode check marks differ from the mode";
-  for (int level = 1; level <= 5; ++level)
-    if (t.IsChecked(static_cast<MenuItem>(static_cast<int>(MenuItem::Easiest) + level - 1)) != (s.Difficulty == level))
-      return "level check marks differ from the level";
+  for (int level = 1; level <= 5; ++level)  // the level items follow Easiest in order
+    if (t.IsChecked(MenuItem(int(MenuItem::Easiest) + level - 1)) != (s.Difficulty == level)) return "level marks differ";
   if (t.IsChecked(MenuItem::Restart) || t.IsChecked(MenuItem::Exit)) return "a command carries a check mark";
   return Broken(s);
 }

@@ -70,8 +70,8 @@ struct Rig {
 
 // Window and clock in one: writes down in order what the game asks of both, and keeps the board as it
 // stood during the last hold, before the next game cleared it.
-struct Recorder final : Toolkit, Clock {
-  explicit Recorder(const GameState* watched = nullptr) : game(watched) {}
+struct Recorder final : NullToolkit, Clock {
+  explicit Recorder(const GameState* watched = nullptr) : NullToolkit(false), game(watched) {}
   const GameState* game;
   std::string trace, held;
   double now = 0, midnight = 0, wake = 1;  // wake < 1: sleeps come back early, as interrupted ones do
@@ -86,12 +86,6 @@ struct Recorder final : Toolkit, Clock {
   void Refresh() override { Say("refresh"); }
   void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t c) override { Say("line ", x1, y1, x2, y2, c); }
   void SetCaption(const std::string& text) override { trace += text + " "; }
-  void SetChecked(MenuItem, bool) override {}
-  void CreateWindow() override {}
-  void ShowWindow() override {}
-  void FocusWindow() override {}
-  void CloseAndExit() override {}
-  std::string ProgramFolder() override { return "/x"; }
   double Now() override { return now; }
   void Sleep(double s) override {
     if (s >= 1 && game) held = BoardString(*game);

@@ -9,7 +9,7 @@
 
 namespace zandor {
 
-class NullToolkit final : public Toolkit {
+class NullToolkit : public Toolkit {
  public:
   // With draw false, block transfers and lines are skipped (for speed in benchmarks).
   explicit NullToolkit(bool draw = true);

@@ -63,9 +63,8 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
       {"....O....", 5, 2, {0, Down(0.25f)}, "X...O....", 3, "drdd"},
       {"....O....", 5, 2, {0, 0.25f}, "....O.X.."},
       {"....O....", 5, 2, {0, Down(0.75f)}, "..X.O...."}, {"....O....", 5, 2, {0, 0.75f}, "....O...X"},
-      {".........", 5, 2, {0}, "........."},  // no O: nothing placed, X stays to move
       // Lines: win before block, the first line in table order, no draws needed.
-      {"XX.OO....", 5, 3, {0}, "XXXOO....", 2, "drd"},
+      {"OO.XX....", 5, 3, {0}, "OO.XXX...", 2, "drd"},  // X's own row, though O's row comes first
       {"OXOXX...O", 5, 3, {0}, "OXOXXX..O", 2},
       {"O.O.X.O.X", 5, 3, {0}, "OXO.X.O.X"},
       {"O...O..X.", 5, 3, {0}, "O...O..XX"},
@@ -97,29 +96,21 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
   }
 }
 
-// The real source: exact 24-bit fractions below one, reseeds that mix instead of replay, and
-// openings spread over the eight outer cells as the coordinate draw's odds of 1, 2, 1 give them.
-TEST(StdRandom, OpeningsFollowTheCoordinateOdds) {
+// The real source: exact 24-bit fractions below one, reseeds that mix instead of replay, and coordinates
+// 0, 1 and 2 with odds of 1, 2 and 1.
+TEST(StdRandom, CoordinatesFollowTheirOdds) {
   StdRandom a(1), b(2), random(31);
   a.Reseed(43.2f), b.Reseed(43.2f);
   EXPECT_NE(a.Next(), b.Next()) << "a reseed mixes into the state";
-  NullToolkit toolkit(false);
-  ManualClock clock;
-  Game game(toolkit, clock, random);
-  const int n = 24000;
-  double counts[9] = {}, chi = 0;
+  const int n = 40000;
+  double counts[3] = {}, chi = 0;
   for (int i = 0; i < n; ++i) {
     const float r = random.Next();
     ASSERT_TRUE(r >= 0 && r < 1 && std::ldexp(r, 24) == std::floor(std::ldexp(r, 24))) << r;
-    XToMove(game, ".........", 5, 1);
-    ComputerMove(game);
-    ++counts[BoardString(game).find('X')];
+    ++counts[CoordinateDraw(r)];
   }
-  for (int cell = 0; cell < 9; ++cell) {
-    const double expected = n * (cell == 4 ? 1e-9 : cell % 2 ? 2.0 / 12 : 1.0 / 12);  // never the centre
-    chi += (counts[cell] - expected) * (counts[cell] - expected) / expected;
-  }
-  EXPECT_LT(chi, 40.0) << "7 degrees of freedom: a correct source passes 40 once in a million runs";
+  for (int c = 0; c < 3; ++c) chi += std::pow(counts[c] - n * (c == 1 ? 0.5 : 0.25), 2) / (n * (c == 1 ? 0.5 : 0.25));
+  EXPECT_LT(chi, 28.0) << "2 degrees of freedom: a correct source passes 28 once in a million runs";
 }
 
 // Every board the top level's turn can leave, trying each draw that makes a difference: finished

@@ -1,17 +1,14 @@
-// Start-up, menu commands, mouse and keys mapped to cells, where the loss log goes, and the fuzzer's saved inputs.
+// Start-up, menu commands, mouse and keys mapped to cells, and where the loss log goes, through the window logic.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <map>
 
 #include "invariants.h"
 #include "support.h"
 #include "ui/keys.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace zandor::test {
 namespace {
@@ -43,9 +40,6 @@ TEST(Menus, StartUpThenEveryCommandButExitStartsANewMatch) {
       EXPECT_EQ(Broken(rig.game, rig.toolkit), "") << int(c.item);
     }
   }
-  Rig rig;
-  rig.Started().app.SetDifficulty(6);  // no item for it: none is checked
-  EXPECT_EQ(Broken(rig.game, rig.toolkit), "");
 }
 
 // The board after one input, in a match of the given mode with `turn` to move.
@@ -124,18 +118,6 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", (home / "file").string()}})), "/proc/");
   fs::remove_all(home);
 #endif
-}
-
-// The fuzzer's saved inputs, each played through every handler with the rules checked after each event.
-TEST(Fuzz, SavedInputsKeepEveryRule) {
-  int inputs = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZANDOR_CORPUS)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    ++inputs;
-  }
-  EXPECT_GT(inputs, 0) << "a replay of nothing proves nothing";
 }
 
 }  // namespace
