@@ -58,16 +58,13 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
       {".........", 5, 1, {0, 0.0f, 0.0f}, "X........"}, {".........", 5, 1, {0, 0.25f, 0.75f}, "......X.."},
       {".........", 5, 1, {0, 0.5f, 0.5f, 0.9f, 0.1f}, "..X......", 3, "drddddd"},
       // The fixed reply to O's first mark.
-      {"........O", 5, 2, {0}, "....X...O"},
-      {".O.......", 5, 2, {0}, ".O.....X."},
-      {"....O....", 5, 2, {0, Down(0.25f)}, "X...O....", 3, "drdd"},
-      {"....O....", 5, 2, {0, 0.25f}, "....O.X.."},
+      {"........O", 5, 2, {0}, "....X...O"}, {".O.......", 5, 2, {0}, ".O.....X."},
+      {"....O....", 5, 2, {0, Down(0.25f)}, "X...O....", 3, "drdd"}, {"....O....", 5, 2, {0, 0.25f}, "....O.X.."},
       {"....O....", 5, 2, {0, Down(0.75f)}, "..X.O...."}, {"....O....", 5, 2, {0, 0.75f}, "....O...X"},
       // Lines: win before block, the first line in table order, no draws needed.
       {"OO.XX....", 5, 3, {0}, "OO.XXX...", 2, "drd"},  // X's own row, though O's row comes first
       {"OXOXX...O", 5, 3, {0}, "OXOXXX..O", 2},
-      {"O.O.X.O.X", 5, 3, {0}, "OXO.X.O.X"},
-      {"O...O..X.", 5, 3, {0}, "O...O..XX"},
+      {"O.O.X.O.X", 5, 3, {0}, "OXO.X.O.X"}, {"O...O..X.", 5, 3, {0}, "O...O..XX"},
       {"X.O.X.O..", 5, 3, {0}, "X.O.X.O.X", 2},
       // The playbook: one draw per rule, placed or not; below one half takes target A.
       {"O...X...O", 5, 3, Book({{13, 0.4999f}}), "O...X..XO"}, {"O...X...O", 5, 3, Book({{13, 0.5f}}), "O..XX...O"},

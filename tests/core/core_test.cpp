@@ -34,7 +34,6 @@ TEST(PlaceMark, RefusesOrDrawsStrikesHoldsAndSetsUpTheNextGameInOrder) {
       {"O...X....", kX, 1, 1, kX, ""},
       {".........", 0, 3, 0, kO, ""},
       {".........", 0, 0, 3, kX, ""},
-      {".........", 0, 255, 255, kX, ""},
       {".O.X.X.O.", kO, 1, 1, kO, Drawn(1, 1, kO) + "line 150,10,150,290,255 refresh " + Next("Zandor [O:1; X:0]")},
       {"X..O.OX..", kO, 1, 1, kO, Drawn(1, 1, kO) + "line 10,150,290,150,255 refresh " + Next("Zandor [O:1; X:0]")},
       {"OXOX.XO.O", kO, 1, 1, kO, Drawn(1, 1, kO) + "line 280,280,20,20,255 refresh " + Next("Zandor [O:1; X:0]")},

@@ -38,10 +38,15 @@ class Session:
             self.env["DISPLAY"] = ":" + self.xvfb.stdout.readline().strip()
         self.run("numlockx", "on")
         copy = shutil.copy(self.program, self.tmp)  # so the log it may write beside itself stays in this session
-        self.app = subprocess.Popen(["/usr/lib/wine/wine64", copy] if self.wine else [copy], env=self.env)
-
-        self.window = wait(lambda: check(self.app.poll() is None, "the program ended") or self.run(
-            "xdotool", "search", "--onlyvisible", "--name", r"^Zandor \[", must=False), "the window", 90).split()[0]
+        for attempt in range(3):  # on a loaded machine Wine's desktop process can miss its start-up deadline
+            self.app = subprocess.Popen(["/usr/lib/wine/wine64", copy] if self.wine else [copy], env=self.env)
+            try:
+                self.window = wait(lambda: check(self.app.poll() is None, "the program ended") or self.run(
+                    "xdotool", "search", "--onlyvisible", "--name", r"^Zandor \[", must=False), "the window", 90).split()[0]
+                break
+            except Failure:
+                if not self.wine or attempt == 2 or self.app.poll() is None:
+                    raise
         wait(lambda: self.run("xdotool", "windowfocus", "--sync", self.window, must=False) is not None, "focus")
         at = dict(line.split("=") for line in self.run("xdotool", "getwindowgeometry", "--shell", self.window).split())
         # The X window holds the menu bar over the 302 x 340 client area, the board at its top left.
