@@ -29,7 +29,7 @@ class Session:
         self.program, self.wine = program, program.endswith(".exe")
 
     def start(self):
-        if not self.wine:
+        while not self.wine and (self.xvfb is None or self.env["DISPLAY"] == ":"):  # again if the number was taken
             taken = open("/proc/net/unix").read()  # listening X servers, even those whose lock file is gone
             number = next(n for n in range(random.randrange(100, 900), 1000) if "X11-unix/X%d\n" % n not in taken)
             self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0", "640x480x24",
