@@ -29,24 +29,25 @@ class Session:
         self.program, self.wine = program, program.endswith(".exe")
 
     def start(self):
-        while not self.wine and (self.xvfb is None or self.env["DISPLAY"] == ":"):  # again if the number was taken
-            taken = open("/proc/net/unix").read()  # listening X servers, even those whose lock file is gone
-            number = next(n for n in range(random.randrange(100, 900), 1000) if "X11-unix/X%d\n" % n not in taken)
-            self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0", "640x480x24",
-                                          "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                         text=True)  # it tells the number when it is ready
-            self.env["DISPLAY"] = ":" + self.xvfb.stdout.readline().strip()
-        self.run("numlockx", "on")
         copy = shutil.copy(self.program, self.tmp)  # so the log it may write beside itself stays in this session
-        for attempt in range(3):  # on a loaded machine Wine's desktop process can miss its start-up deadline
+        for attempt in range(3):  # again if another X server took the number, or Wine's desktop missed its deadline
+            if not self.wine:
+                taken = open("/proc/net/unix").read()  # listening X servers, even those whose lock file is gone
+                number = next(n for n in range(random.randrange(100, 900), 1000) if "X11-unix/X%d\n" % n not in taken)
+                self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0", "640x480x24",
+                                              "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                             text=True)  # it tells the number when it is ready
+                self.env["DISPLAY"] = ":" + self.xvfb.stdout.readline().strip()
             self.app = subprocess.Popen(["/usr/lib/wine/wine64", copy] if self.wine else [copy], env=self.env)
             try:
+                self.run("numlockx", "on")
                 self.window = wait(lambda: check(self.app.poll() is None, "the program ended") or self.run(
                     "xdotool", "search", "--onlyvisible", "--name", r"^Zandor \[", must=False), "the window", 90).split()[0]
                 break
             except Failure:
-                if not self.wine or attempt == 2 or self.app.poll() is None:
+                if attempt == 2 or self.app.poll() is None:
                     raise
+                self.xvfb and (self.xvfb.terminate(), self.xvfb.wait())  # Wine keeps the caller's display
         wait(lambda: self.run("xdotool", "windowfocus", "--sync", self.window, must=False) is not None, "focus")
         at = dict(line.split("=") for line in self.run("xdotool", "getwindowgeometry", "--shell", self.window).split())
         # The X window holds the menu bar over the 302 x 340 client area, the board at its top left.
