@@ -125,25 +125,19 @@ void PicMain::Rescale(int scale) {
   scale_ = scale;
   image_ = QImage(kBoardSize * scale, kBoardSize * scale, QImage::Format_RGB32);
   image_.fill(Qt::white);
-  for (const Op& op : ops_) Draw(op);
+  for (const DrawOp& op : log_.ops()) Draw(op);
   shownStale_ = true;
 }
 
 void PicMain::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
-  // A whole-board copy hides everything drawn before it: the log restarts there (at every new game).
-  if (op == RasterOp::SrcCopy && x == 0 && y == 0 && srcX == 0 && srcY == 0 && width >= kBoardSize &&
-      height >= kBoardSize)
-    ops_.clear();
-  ops_.push_back(Op{false, x, y, width, height, srcX, srcY, op, 0, 0, 0, 0, 0, 0});
-  Draw(ops_.back());
+  Draw(log_.Blit(x, y, width, height, srcX, srcY, op));
 }
 
 void PicMain::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr, int penWidth) {
-  ops_.push_back(Op{true, 0, 0, 0, 0, 0, 0, RasterOp::SrcCopy, x1, y1, x2, y2, colourBgr, penWidth});
-  Draw(ops_.back());
+  Draw(log_.Line(x1, y1, x2, y2, colourBgr, penWidth));
 }
 
-void PicMain::Draw(const Op& op) {
+void PicMain::Draw(const DrawOp& op) {
   const int s = scale_;
   QPainter painter(&image_);
   shownStale_ = true;

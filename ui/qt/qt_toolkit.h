@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/toolkit.h"
+#include "ui/draw_log.h"
 
 class QAction;
 class QActionGroup;
@@ -58,21 +59,12 @@ class PicMain final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // Everything drawn since the board was last copied over whole, to draw it again at a new scale.
-  struct Op {
-    bool line;
-    int x, y, width, height, srcX, srcY;
-    RasterOp op;
-    float x1, y1, x2, y2;
-    std::uint32_t colourBgr;
-    int penWidth;
-  };
-  void Draw(const Op& op);
+  void Draw(const DrawOp& op);
   void Rescale(int scale);
 
   QImage image_;
   int scale_ = 1;
-  std::vector<Op> ops_;
+  DrawLog log_;
   QImage shown_;  // the picture smoothly resized for a fractional scale
   bool shownStale_ = true;
   App* app_ = nullptr;

@@ -194,7 +194,7 @@ void Win32Toolkit::ApplyDpi(UINT dpi) {
   scale_ = scale;
   artwork_ = ArtworkSurface(instance_, scale_);
   picture_ = std::make_unique<DibSurface>(kBoardSize * scale_, kBoardSize * scale_);
-  for (const Op& op : ops_) Draw(op);
+  for (const DrawOp& op : log_.ops()) Draw(op);
 }
 
 void Win32Toolkit::Layout() {
@@ -243,21 +243,15 @@ std::string Win32Toolkit::ProgramFolder() { return Utf8FromWide(FolderOfModulePa
 
 void Win32Toolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
   if (!picture_) return;  // no surfaces before the window exists
-  // A whole-board copy hides everything drawn before it: the log restarts there (at every new game).
-  if (op == RasterOp::SrcCopy && x == 0 && y == 0 && srcX == 0 && srcY == 0 && width >= kBoardSize &&
-      height >= kBoardSize)
-    ops_.clear();
-  ops_.push_back(Op{false, x, y, width, height, srcX, srcY, op, 0, 0, 0, 0, 0});
-  Draw(ops_.back());
+  Draw(log_.Blit(x, y, width, height, srcX, srcY, op));
 }
 
 void Win32Toolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
   if (!picture_) return;
-  ops_.push_back(Op{true, 0, 0, 0, 0, 0, 0, RasterOp::SrcCopy, x1, y1, x2, y2, colourBgr});
-  Draw(ops_.back());
+  Draw(log_.Line(x1, y1, x2, y2, colourBgr));
 }
 
-void Win32Toolkit::Draw(const Op& op) {
+void Win32Toolkit::Draw(const DrawOp& op) {
   const int s = scale_;
   if (op.line)  // the toolkit's colour is already a COLORREF (0x00BBGGRR); the pen widens with the board
     picture_->DrawLine(op.x1 * s, op.y1 * s, op.x2 * s, op.y2 * s, static_cast<COLORREF>(op.colourBgr),

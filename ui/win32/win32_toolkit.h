@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/toolkit.h"
+#include "ui/draw_log.h"
 #include "ui/win32/dib_surface.h"
 #include "ui/win32/win32.h"
 
@@ -61,15 +62,7 @@ class Win32Toolkit final : public Toolkit {
   void ApplyDpi(UINT dpi);
   void Layout();
   int Px(int v) const { return static_cast<int>(v * ratio_ + 0.5); }
-  // Everything drawn since the board was last copied over whole, to draw it again at a new scale.
-  struct Op {
-    bool line;
-    int x, y, width, height, srcX, srcY;
-    RasterOp op;
-    float x1, y1, x2, y2;
-    std::uint32_t colourBgr;
-  };
-  void Draw(const Op& op);
+  void Draw(const DrawOp& op);
 
   HINSTANCE instance_;
   int showCommand_;
@@ -84,7 +77,7 @@ class Win32Toolkit final : public Toolkit {
   std::unique_ptr<DibSurface> artwork_;  // BackBuffer
   double ratio_ = 1.0;
   int scale_ = 0;
-  std::vector<Op> ops_;
+  DrawLog log_;
   bool shownBefore_ = false;
   std::wstring dumpFolder_;
   unsigned refreshes_ = 0;
