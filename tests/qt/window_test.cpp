@@ -1,15 +1,17 @@
 // What only the Qt window shows, at the screen scale it runs at: QPainter's raster operations and lines
-// against the plain image operations, the picture on screen, clicks, and check marks the program sets.
+// against a truth table, the picture on screen and after a move to another screen, clicks and keys, the
+// menus' and the notice's words, the window's size, and the check marks the program sets.
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
 #include <QAction>
-#include <QActionGroup>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <memory>
 
 #include "support.h"
-#include "ui/artwork.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace zandor::test {
@@ -21,6 +23,9 @@ constexpr int kSteps[][7] = {{0, 0, 300, 300, 0, 0, 0},     {120, 118, 68, 71, 3
                              {120, 118, 68, 71, 301, 0, 2}, {20, 218, 64, 76, 301, 216, 1},
                              {20, 218, 64, 76, 301, 73, 2}, {10, 150, 290, 150, 0, 0, -1},
                              {250, 10, 250, 290, 0, 0, -1}};
+// Each raster operation's result bit for the source and destination bits 00, 01, 10 and 11, as written
+// for SRCCOPY (source), MERGEPAINT ((NOT source) OR destination) and SRCAND (source AND destination).
+constexpr const char* kTruth[] = {"0011", "1101", "0001"};
 
 struct Window {
   ManualClock clock;
@@ -29,6 +34,12 @@ struct Window {
   Game game{toolkit, clock, random};
   App app{game, toolkit};
   frmMain* window() { return toolkit.window(); }
+  void Draw() {
+    for (const auto& t : kSteps)
+      t[6] < 0 ? toolkit.DrawLine(t[0], t[1], t[2], t[3], kStrikeColour)
+               : toolkit.BitBlt(t[0], t[1], t[2], t[3], t[4], t[5], RasterOp(t[6]));
+    toolkit.Refresh();
+  }
 };
 
 // Sum of the colour differences, byte by byte.
@@ -38,6 +49,14 @@ long Differences(const QImage& shown, const QImage& b) {
   long sum = 0;
   for (qsizetype i = 0; i < a.sizeInBytes(); ++i) sum += std::abs(a.constBits()[i] - b.constBits()[i]);
   return sum;
+}
+
+// Pure red pixels in a run of 21 (at scale 1) across (x, y), downwards or rightwards.
+int RedAcross(const QImage& image, int x, int y, int k, bool down) {
+  int red = 0;
+  for (int d = -10 * k; d <= 10 * k; ++d)
+    red += image.pixel(x * k + (down ? 0 : d), y * k + (down ? d : 0)) == qRgb(255, 0, 0);
+  return red;
 }
 
 }  // namespace
@@ -54,41 +73,91 @@ class WindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(w->window()));
   }
 
-  void drawsAsThePlainImageOpsAtTheScreensScale() {
+  void drawsByTheTruthTableAtTheScreensScale() {
     const qreal ratio = w->window()->devicePixelRatioF();
-    const int s = ratio > 1 ? 2 : 1, side = qRound(kBoardSize * ratio);  // 2x art on any finer screen
-    for (const auto& t : kSteps)
+    const int k = ratio > 1 ? 2 : 1, side = qRound(kBoardSize * ratio);  // 2x art on any finer screen
+    const QImage& art = BackBuffer(k);
+    for (const auto& t : kSteps) {
+      QImage want = w->window()->picMain->image().copy();
+      for (int y = 0; t[6] >= 0 && y < t[3] * k; ++y)
+        for (int x = 0; x < t[2] * k; ++x) {
+          const QRgb s = art.pixel(t[4] * k + x, t[5] * k + y), d = want.pixel(t[0] * k + x, t[1] * k + y);
+          QRgb out = 0xFF000000;
+          for (int bits = 0; bits < 4; ++bits)
+            if (kTruth[t[6]][bits] == '1') out |= (bits & 2 ? s : ~s) & (bits & 1 ? d : ~d);
+          want.setPixel(t[0] * k + x, t[1] * k + y, out);
+        }
       t[6] < 0 ? w->toolkit.DrawLine(t[0], t[1], t[2], t[3], kStrikeColour)
                : w->toolkit.BitBlt(t[0], t[1], t[2], t[3], t[4], t[5], RasterOp(t[6]));
+      if (t[6] >= 0) QCOMPARE(Differences(w->window()->picMain->image(), want), 0L);
+    }
+    // The strike lines are 5 px wide at scale 1, in pure red.
+    const QImage& image = w->window()->picMain->image();
+    QCOMPARE(RedAcross(image, 50, 150, k, true), 5 * k);
+    QCOMPARE(RedAcross(image, 250, 50, k, false), 5 * k);
     w->toolkit.Refresh();
-    const auto picture = [](int k) {  // the same steps through the plain image operations at scale k
-      Image board(kBoardSize * k, kBoardSize * k);
-      for (const auto& t : kSteps)
-        t[6] < 0
-            ? DrawSegment(board, t[0] * k, t[1] * k, t[2] * k, t[3] * k, QtToolkit::kPenWidth * k, 0xFF0000)
-            : Blit(board, t[0] * k, t[1] * k, t[2] * k, t[3] * k, MakeArtwork(k), t[4] * k, t[5] * k,
-                   RasterOp(t[6]));
-      return ToQImage(board);
-    };
-    QCOMPARE(Differences(w->window()->picMain->image(), picture(s)), 0L);
-    const QImage screen = w->window()->picMain->grab().toImage();
     // On screen: the picture itself at a whole scale, the 2x picture smoothly resized at a fractional one.
     // (The board's paint event draws it in the screen's pixels: offscreen grabs only 1x worth of a scaled
     // window.)
-    const long off =
-        Differences(screen, picture(s).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    QVERIFY2(off >= 0 && off <= (ratio == s ? 0 : side * side), qPrintable(QString::number(off)));
-    // Regression: at scale 2 the board was the 1x picture with its pixels doubled.
-    if (s > 1) QVERIFY(Differences(screen, picture(1).scaled(side, side)) > off + side * side);
+    const QImage screen = w->window()->picMain->grab().toImage();
+    const long off = Differences(screen, image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QVERIFY2(off >= 0 && off <= (ratio == k ? 0 : side * side), qPrintable(QString::number(off)));
   }
 
-  void everyCellTakesItsClick() {
+  // Regression: moved to a screen of scale 2, the board came back blank.
+  void keepsTheBoardOnAScreenOfAnotherScale() {
+    const QList<QScreen*> screens = QGuiApplication::screens();  // scales 1 and 2 (times QT_SCALE_FACTOR)
+    QCOMPARE(screens.size(), 2);
+    w->Draw();
+    const QImage before = w->window()->picMain->image().copy();
+    for (QScreen* screen : {screens[1], screens[0]}) {
+      w->window()->windowHandle()->setScreen(screen);
+      w->window()->picMain->repaint();
+      const int k = screen->devicePixelRatio() > 1 ? 2 : 1;
+      QCOMPARE(w->window()->picMain->image().width(), 300 * k);
+      QCOMPARE(RedAcross(w->window()->picMain->image(), 50, 150, k, true), 5 * k);
+    }
+    QCOMPARE(Differences(w->window()->picMain->image(), before), 0L);
+  }
+
+  void clicksAndKeysReachTheirCells() {  // near the cells' edges at this scale; top-row digits place nothing
     for (int cell = 0; cell < 9; ++cell) {
       w->app.OnMenu(MenuItem::TwoPlayer);
       const QPoint at(cell % 3 * 100 + (cell % 2 ? 5 : 95), cell / 3 * 100 + (cell < 4 ? 5 : 95));
       QTest::mouseClick(w->window()->picMain, Qt::LeftButton, Qt::NoModifier, at);
       QCOMPARE(QString::fromStdString(BoardString(w->game)), QString(9, '.').replace(cell, 1, 'O'));
     }
+    QTest::keyClick(w->window()->picMain, Qt::Key_1);
+    QCOMPARE(BoardString(w->game), std::string("........O"));
+    QTest::keyClick(w->window()->picMain, Qt::Key_1, Qt::KeypadModifier);
+    QCOMPARE(BoardString(w->game), std::string("......X.O"));
+  }
+
+  void wordsAndRadioMarksAsWritten() {
+    struct Menu : QMenu {
+      using QMenu::initStyleOption;
+    };
+    QStringList seen;
+    for (const QAction* title : w->window()->menuBar()->actions()) {
+      seen << title->text();
+      for (const QAction* item : title->menu()->actions()) {
+        QStyleOptionMenuItem style;
+        (title->menu()->*&Menu::initStyleOption)(&style, item);
+        seen << item->text() + (style.checkType == QStyleOptionMenuItem::Exclusive ? " (o)" : "");
+      }
+    }
+    QCOMPARE(seen, QStringList({"&File", "&Restart", "&1 Player (o)", "&2 Player (o)", "E&xit", "&Difficulty",
+                                "&Silly Putty (o)", "&Beaver (o)", "&Induhvidual (o)", "&Wiz Kid (o)",
+                                "&Nerd God (o)"}));
+    QCOMPARE(w->window()->Label1->text(),
+             QString::fromUtf8("Mouse plays O, keypad plays X. F2:\xC2\xA0new\xC2\xA0match."));
+  }
+
+  void keepsItsSize() {  // a client area of 302 x 340 that cannot be resized
+    const QSize size = w->window()->size();
+    w->window()->resize(size + QSize(40, 40));
+    QCOMPARE(w->window()->size(), size);
+    QCOMPARE(w->window()->centralWidget()->size(), QSize(302, 340));
   }
 
   void checkMarksAreTheProgramsOwn() {  // each item triggered as a click does, Qt toggling it first
@@ -100,8 +169,6 @@ class WindowTest : public QObject {
       for (int i = 0; i < kMenuItemCount; ++i)
         QCOMPARE(w->window()->Action(MenuItem(i))->isChecked(), marks[i] == '1');
     }
-    const auto groups = w->window()->findChildren<QActionGroup*>();  // radio marks, one choice per menu
-    QVERIFY(groups.size() == 2 && groups[0]->isExclusive() && groups[1]->isExclusive());
   }
 
   // Regression: the notice was cut off at common desktop font sizes; it must fit its fixed box.

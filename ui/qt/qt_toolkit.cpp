@@ -342,7 +342,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 
 // --- the toolkit ---
 
-QtToolkit::QtToolkit() : exitProgram([] { QCoreApplication::exit(0); }) {}
+QtToolkit::QtToolkit() = default;
 
 QtToolkit::~QtToolkit() = default;
 
@@ -392,11 +392,10 @@ void QtToolkit::FocusWindow() {
 
 void QtToolkit::CloseAndExit() {
   if (window_) window_->close();
-  if (exitProgram) exitProgram();
+  QCoreApplication::exit(0);
 }
 
 std::string QtToolkit::ProgramFolder() {
-  if (!programFolderOverride.empty()) return programFolderOverride;
   return QCoreApplication::applicationDirPath().toStdString();
 }
 

@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,11 +123,6 @@ class QtToolkit final : public Toolkit {
   std::string ProgramFolder() override;
 
   static constexpr int kPenWidth = 5;
-
-  // What ends the program after the window has closed; tests replace it to stay alive.
-  std::function<void()> exitProgram;
-  // When set, used instead of the executable's folder (tests keep their files elsewhere).
-  std::string programFolderOverride;
 
  private:
   std::unique_ptr<frmMain> window_;
