@@ -1,18 +1,14 @@
 #!/usr/bin/python3
-"""Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does, and reads
-the screen, the caption and the X server's time of each change of the window through Xlib in this process.
-Usage: play.py PROGRAM two_players|computer|scaled. The Qt program gets an Xvfb of its own; an .exe runs under Wine
-in the caller's WINEPREFIX and DISPLAY, the one its Wine server started on."""
-import os, random, shutil, subprocess, sys, tempfile, time
+"""Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does; Xlib in this
+process reads the screen, the caption and the X server's time of each change. Usage: play.py PROGRAM two_players|
+computer|scaled. The Qt program gets an Xvfb of its own; an .exe runs in the caller's WINEPREFIX and DISPLAY."""
+import contextlib, os, random, shutil, subprocess, sys, tempfile, time
 from Xlib import X, display, error
-
-
-class Failure(Exception): pass
 
 
 def check(ok, message):
     if not ok:
-        raise Failure(message)
+        raise AssertionError(message)
 
 
 def wait(probe, what, seconds=10.0):  # looks again every 20 ms: the times that matter come from the X server
@@ -24,18 +20,18 @@ def wait(probe, what, seconds=10.0):  # looks again every 20 ms: the times that 
 
 
 class Session:
-    def __init__(self, program, scale):  # history: each board seen, with the server times that bracket its coming
-        self.tmp, self.program, self.scale, self.history = tempfile.mkdtemp(prefix="zandor-play-"), program, scale, []
+    def __init__(self, scale):  # history: each board seen, with the server times that bracket its coming
+        self.tmp, self.scale, self.history = tempfile.mkdtemp(prefix="zandor-play-"), scale, [(("", 0), 0, 0)]
         self.env, self.xvfb, self.app = dict(os.environ, XDG_RUNTIME_DIR=self.tmp, QT_QPA_PLATFORM="xcb"), None, None
 
-    def start(self):
-        copy, self.wine = shutil.copy(self.program, self.tmp), self.program.endswith(".exe")  # its log stays here
+    def start(self, program):
+        copy, self.wine = shutil.copy(program, self.tmp), program.endswith(".exe")  # its log stays in this session
         for attempt in range(3):  # again if another X server took the number, or Wine's desktop missed its deadline
             if not self.wine:
                 taken = open("/proc/net/unix").read()  # listening X servers, even those whose lock file is gone
                 number = next(n for n in range(random.randrange(100, 900), 1000) if "X11-unix/X%d\n" % n not in taken)
                 self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0", "640x480x24",
-                    "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)  # tells its number
+                    "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)  # says when ready
                 self.env["DISPLAY"] = ":" + self.xvfb.stdout.readline().strip()
             self.d = display.Display(self.env["DISPLAY"])
             self.root, self.name = self.d.screen().root, self.d.intern_atom("_NET_WM_NAME")
@@ -45,35 +41,31 @@ class Session:
                 self.window = wait(lambda: check(self.app.poll() is None, "the program ended") or next(
                     (w for w, name, _ in self.windows() if name.startswith("Zandor [")), None), "the window", 90)
                 break
-            except Failure:
+            except AssertionError:
                 if attempt == 2 or self.app.poll() is None:
                     raise
                 self.xvfb and (self.xvfb.terminate(), self.xvfb.wait())  # Wine keeps the caller's display
         self.run("xdotool", "windowfocus", "--sync", str(self.window.id))
-        size, at, screen = self.window.get_geometry(), self.root.translate_coords(self.window, 0, 0), \
-            self.root.get_geometry()
+        size, at = self.window.get_geometry(), self.root.translate_coords(self.window, 0, 0)
         # The X window holds the menu bar over the client area of 302 x 340 (scaled), the board at its top left.
         self.x, self.y, self.side = at.x, at.y + size.height - round(340 * self.scale), round(300 * self.scale)
         check(size.width == round(302 * self.scale), "the client area is %d px wide" % size.width)
-        check(abs(self.x + size.width // 2 - screen.width // 2) <= 4 and
+        check(abs(self.x + size.width // 2 - (screen := self.root.get_geometry()).width // 2) <= 4 and
               abs(self.y + round(170 * self.scale) - screen.height // 2) <= 40, "not centred")
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
 
     def windows(self):  # each mapped top-level window, its caption, and whether it is a pop-up such as a menu
         for w in self.root.query_tree().children:
-            try:
+            with contextlib.suppress(error.XError):  # gone meanwhile
                 if w.get_attributes().map_state == X.IsViewable:
                     yield w, w.get_full_text_property(self.name) or "", w.get_attributes().override_redirect
-            except error.XError:  # gone meanwhile
-                pass
 
     def run(self, *args):
         done = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30)
         check(done.returncode == 0, "%s: %s" % (" ".join(args), done.stderr))
 
     def act(self, what):  # clicks "cell N [button]" near the cell's lower right corner, or presses each key named
-        words = what.split()
-        if words[:1] == ["cell"]:
+        if (words := what.split())[:1] == ["cell"]:
             x, y = (round((int(words[1]) // d % 3 * 100 + 90) * self.scale) for d in (1, 3))
             return self.run("xdotool", "mousemove", str(self.x + x), str(self.y + y), "sleep", "0.05", "click",
                             (words + ["1"])[2])
@@ -92,9 +84,8 @@ class Session:
             if not self.d.pending_events():
                 break
 
-        def red(x, y):  # at (x, y) in unscaled pixels
-            b, g, r = raw[(int(y * self.scale) * self.side + int(x * self.scale)) * 4:][:3]
-            return r > 140 and g < 90 and b < 90
+        red = lambda x, y: (lambda b, g, r, _: r > 140 and g < 90 and b < 90)(  # at (x, y) in unscaled pixels
+            *raw[(int(y * self.scale) * self.side + int(x * self.scale)) * 4:][:4])
 
         def mark(cell):  # an X is red across its middle, an O only around it
             left, top = cell % 3 * 100 + 20, cell // 3 * 100 + 18
@@ -102,8 +93,7 @@ class Session:
                 return "."
             return "X" if sum(red(left + 30 + d % 5, top + 35 + d // 5) for d in range(25)) > 12 else "O"
         state = "".join(map(mark, range(9))), sum(red(100, y) for y in range(140, 161)) == 5  # clear of marks
-        if not self.history or self.history[-1][0] != state:
-            self.history.append((state, min(times, default=0), max(times, default=0)))
+        self.history += [(state, min(times, default=0), max(times, default=0))] if self.history[-1][0] != state else []
         return state
 
     def expect(self, want, caption=None, struck=False):  # want: a board, or a test of one; its first sighting
@@ -115,18 +105,13 @@ class Session:
 
 
 # Each input, then the board and the caption (None: any) it must bring.
-SCENARIOS = {"two_players": [
-    ("alt+f 2", ".........", "Zandor [O:0; X:0]"),  # the File menu by its access keys
-    ("KP_7", "X........", None),  # a keypad digit reaches the board without a click
-    ("cell 4 3", "X...O....", None),  # any mouse button places O
-    ("3", "X...O....", None),  # a top-row digit places nothing: else X's next key would be refused
-    ("alt+Prior", "X.X.O....", None),  # Alt with a navigation key places X as the plain key would
-    ("cell 3", "X.XOO....", None), ("End", "X.XOO.X..", None),
-    ("cell 5", "X.XOOOX..", "Zandor [O:0; X:0]"),  # O's win: struck in red, held a second, then counted
-    ("", ".........", "Zandor [O:1; X:0]"), ("KP_5", "....X....", None),  # the loser opens the next game
-    ("F2", ".........", "Zandor [O:0; X:0]")],  # F2 clears the board and the scores
-    "scaled": [("alt+f 2", ".........", None), ("cell 0", "O........", None), ("KP_5", "O...X....", None),
-               ("cell 8", "O...X...O", None)]}
+SCENARIOS = {"two_players": [  # a menu by its access keys; a keypad digit, any mouse button, a top-row digit, which
+    ("alt+f 2", ".........", "Zandor [O:0; X:0]"), ("KP_7", "X........", None), ("cell 4 3", "X...O....", None),
+    ("3", "X...O....", None), ("alt+Prior", "X.X.O....", None),  # places nothing, or Alt+Page Up would be refused
+    ("cell 3", "X.XOO....", None), ("End", "X.XOO.X..", None), ("cell 5", "X.XOOOX..", "Zandor [O:0; X:0]"),
+    ("", ".........", "Zandor [O:1; X:0]"),  # O's win: struck in red, held a second, then counted
+    ("KP_5", "....X....", None), ("F2", ".........", "Zandor [O:0; X:0]")],  # the loser opens; F2 starts anew
+    "scaled": [("alt+f 2", ".........", None), ("cell 8", "........O", None), ("KP_5", "....X...O", None)]}
 
 
 def play(session, rows):
@@ -139,8 +124,8 @@ def play(session, rows):
 
 
 def computer(session):
-    # The think time runs from the O's appearance to the X's by the server's clock. A busy machine may make a gap
-    # seem longer or shorter, so over five the longest must reach 0.3 s and the shortest stay under 0.5 s.
+    # The think time, from the O's appearance to the X's by the server's clock: lag may stretch or shorten a gap,
+    # so the longest of five must reach 0.3 s and the shortest stay under 0.5 s.
     longest, shortest = 0, 9
     for key, cell in (("F2", 4), ("alt+d n", 0), ("F2", 2), ("F2", 6), ("F2", 8)):  # Nerd God after level 3
         session.act(key)
@@ -154,20 +139,19 @@ def computer(session):
 
 
 def main():
-    session = Session(sys.argv[1], 1.5 if sys.argv[2] == "scaled" else 1)
+    session = Session(1.5 if sys.argv[2] == "scaled" else 1)
     try:
-        session.start()
+        session.start(sys.argv[1])
         computer(session) if sys.argv[2] == "computer" else play(session, SCENARIOS[sys.argv[2]])
         # E&xit ends the program; Windows' own Alt+F4 must still close it, although the game sees Alt keys.
         session.act("alt+F4" if session.wine and sys.argv[2] == "two_players" else "alt+f x")
         check(session.app.wait(15) == 0, "the program ended with %s" % session.app.returncode)
         print("passed:", sys.argv[2])
-    except (Failure, subprocess.TimeoutExpired) as failure:
+    except (AssertionError, subprocess.TimeoutExpired) as failure:
         return print("FAIL:", failure) or 1
     finally:
         for process in filter(None, (session.app, session.xvfb)):
-            process.terminate()  # lets Xvfb remove its lock and socket; nothing when it has ended already
-            process.wait()
+            process.terminate(), process.wait()  # lets Xvfb remove its lock and socket; nothing once ended
         shutil.rmtree(session.tmp, ignore_errors=True)
 
 
