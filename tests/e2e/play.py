@@ -50,8 +50,8 @@ class Session:
         # The X window holds the menu bar over the client area of 302 x 340 (scaled), the board at its top left.
         self.x, self.y, self.side = at.x, at.y + size.height - round(340 * self.scale), round(300 * self.scale)
         check(size.width == round(302 * self.scale), "the client area is %d px wide" % size.width)
-        check(abs(self.x + size.width // 2 - (screen := self.root.get_geometry()).width // 2) <= 4 and
-              abs(self.y + round(170 * self.scale) - screen.height // 2) <= 40, "not centred")
+        check(abs(self.x + size.width // 2 - (screen := self.root.get_geometry()).width // 2) <= 4 and -4 <= at.y +
+              size.height // 2 - screen.height // 2 <= 12 * self.scale, "not centred")  # Wine's caption sits above
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
 
     def windows(self):  # each mapped top-level window, its caption, and whether it is a pop-up such as a menu
@@ -124,18 +124,20 @@ def play(session, rows):
 
 
 def computer(session):
-    # The think time, from the O's appearance to the X's by the server's clock: lag may stretch or shorten a gap,
-    # so the longest of five must reach 0.3 s and the shortest stay under 0.5 s.
-    longest, shortest = 0, 9
+    # The think time, from the O's appearance to the X's, bracketed by the server's times. A busy machine delays
+    # the program more often than the server, stretching gaps: the middle of five must reach 0.3 s, the shortest
+    # stay under 0.5 s.
+    gaps = []  # (at least, at most) per game whose O was seen alone
     for key, cell in (("F2", 4), ("alt+d n", 0), ("F2", 2), ("F2", 6), ("F2", 8)):  # Nerd God after level 3
         session.act(key)
         session.expect(".........", "Zandor [O:0; X:0]")
         session.act("cell %d" % cell)
         x = session.expect(lambda board: board[cell] == "O" and board.count("X") == 1 and board.count("O") == 1)
         check(cell == 4 or x[0][0][4] == "X", "Nerd God answers a corner in the centre")
-        for o in [h for h in session.history if h[0][0] == "." * cell + "O" + "." * (8 - cell)][-1:]:
-            longest, shortest = max(longest, x[2] - o[1]), min(shortest, x[1] - o[2])
-    check(longest >= 0.29 and shortest <= 0.53, "think times from %.3f to %.3f s" % (shortest, longest))
+        gaps += [(x[1] - o[2], x[2] - o[1]) for o in [h for h in session.history if h[0][0] == "." * cell + "O" +
+                                                      "." * (8 - cell)][-1:]]
+    check(len(gaps) >= 3 and sorted(g[1] for g in gaps)[len(gaps) // 2] >= 0.29 and min(gaps)[0] <= 0.53,
+          "think times, at least and at most: %s" % ", ".join("%.3f-%.3f" % g for g in gaps))
 
 
 def main():
