@@ -92,4 +92,6 @@ ctest --test-dir build/win64 -L window --output-on-failure
 for scenario in two_players computer; do
   python3 tests/e2e/play.py build/win64/ui/win32/zandor.exe $scenario
 done
+step "the installer"
+bash tests/installer/installer_test.sh build/win32 build/win64
 step "done"
