@@ -4,7 +4,7 @@
 set -euo pipefail
 b32=$1 b64=$2 wine=/usr/lib/wine/wine64
 fail() { echo "installer: $*" >&2; exit 1; }
-poll() { for _ in $(seq 900); do "$@" && return 0; sleep 0.1; done; return 1; }  # 90 s: a busy machine
+poll() { local end=$((SECONDS + 90)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.1; done; }
 timed() { local s; s=$(date +%s%N); "${@:2}" || fail "$1"; echo "$1: $((($(date +%s%N) - s) / 1000000)) ms"; }
 unix() { local p=${1#C:\\}; echo "$WINEPREFIX/drive_c/${p//\\//}"; }
 uninstall() { $wine "$1/uninstall.exe" /S && poll gone "$1"; }  # it goes on from a copy in %TEMP%
