@@ -3,7 +3,7 @@
 # Usage: installer_test.sh BUILD32 BUILD64, with the Windows stage's fresh WINEPREFIX and its Xvfb's DISPLAY.
 set -euo pipefail
 b32=$1 b64=$2 wine=/usr/lib/wine/wine64
-fail() { echo "installer: $*" >&2; exit 1; }
+fail() { echo "installer: $*" >&2; kill $(jobs -p) 2>/dev/null; exit 1; }  # no window of ours stays up
 poll() { local end=$((SECONDS + 90)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.1; done; }
 timed() { local s; s=$(date +%s%N); "${@:2}" || fail "$1"; echo "$1: $((($(date +%s%N) - s) / 1000000)) ms"; }
 unix() { local p=${1#C:\\}; echo "$WINEPREFIX/drive_c/${p//\\//}"; }
