@@ -92,6 +92,8 @@ ctest --test-dir build/win64 -L window --output-on-failure
 for scenario in two_players computer; do
   /usr/bin/python3 tests/e2e/play.py build/win64/ui/win32/zandor.exe $scenario
 done
+step "the installer"
+bash tests/installer/installer_test.sh build/win32 build/win64
 # At 144 DPI the window and its board are half as large again, and clicks must still find their cells.
 /usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 /usr/bin/python3 tests/e2e/play.py build/win64/ui/win32/zandor.exe scaled
