@@ -3,9 +3,13 @@
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <map>
 #include <memory>
 
 #include "support.h"
@@ -46,12 +50,21 @@ class WindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<Window> w;
 
- private slots:
-  void init() {
+  void start(const QLocale& language) {  // as the program starts: its language first, then the window
+    InstallTranslation(language);
     w = std::make_unique<Window>();
     w->toolkit.SetApp(&w->app);
     w->app.Main();
     QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+  }
+
+ private slots:
+  void init() { start(QLocale::system()); }
+
+  void speaksTheDesktopsLanguage() {  // each run names the desktop's language in LANG
+    const std::map<QString, QString> fileMenu{{"C", "&File"}, {"de_DE", "&Datei"}};
+    QVERIFY(fileMenu.count(QLocale::system().name()));
+    QCOMPARE(w->window()->menuBar()->actions()[0]->text(), fileMenu.at(QLocale::system().name()));
   }
 
   void drawsAsThePlainImageOpsAtTheScreensScale() {
@@ -104,14 +117,42 @@ class WindowTest : public QObject {
     QVERIFY(groups.size() == 2 && groups[0]->isExclusive() && groups[1]->isExclusive());
   }
 
-  // Regression: the notice was cut off at common desktop font sizes; it must fit its fixed box.
-  void labelFitsItsBox_data() {
+  // Regression: the notice was cut off at common desktop font sizes; it must fit its fixed box in every
+  // language, whose menus give each item an access key of its own and five distinct levels.
+  void everyLanguage_data() {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<double>("points");
-    for (double points : {9.0, 11.0, 12.0}) QTest::newRow(qPrintable(QString("%1 pt").arg(points))) << points;
+    QStringList languages{"en", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
+    for (const QString& file : QDir(":/i18n").entryList()) languages << file.sliced(7).chopped(3);  // zandor_*.qm
+    languages.removeDuplicates();
+    for (const QString& language : languages)
+      for (double points : {9.0, 11.0, 12.0}) QTest::addRow("%s %g pt", qPrintable(language), points) << language << points;
   }
-  void labelFitsItsBox() {
+  void everyLanguage() {
+    QFETCH(QString, language);
     QFETCH(double, points);
+    start(QLocale(language));
     frmMain* win = w->window();
+    QStringList all;
+    QMenuBar* bar = win->menuBar();
+    for (QWidget* menu : QList<QWidget*>{bar, bar->actions()[0]->menu(), bar->actions()[1]->menu()}) {
+      QSet<QString> keys, names;
+      for (const QAction* action : menu->actions()) {
+        const QString text = action->text();
+        QVERIFY2(text.count('&') == 1 && text.indexOf('&') + 1 < text.size(), qPrintable(text));
+        keys << text.sliced(text.indexOf('&') + 1, 1).toLower();
+        names << text;
+        all << text;
+      }
+      QCOMPARE(keys.size(), menu->actions().size());
+      QCOMPARE(names.size(), menu->actions().size());
+    }
+    const QString english("&File|&Difficulty|&Restart|&1 Player|&2 Player|E&xit|&Silly Putty|&Beaver|"
+                          "&Induhvidual|&Wiz Kid|&Nerd God|Mouse plays O, keypad plays X. F2:\u00a0new\u00a0match.");
+    if (language == "en")  // today's texts, byte for byte
+      QCOMPARE(all.join('|') + '|' + win->Label1->text(), english);
+    else  // translated, the notice too (its key holds no-break spaces)
+      QVERIFY(QFile::exists(":/i18n/zandor_" + language + ".qm") && win->Label1->text() != english.section('|', -1));
     QFont desktop = win->font();
     desktop.setPointSizeF(points);
     win->setFont(desktop);
