@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
-#include <map>
 #include <memory>
 
 #include "support.h"
@@ -61,10 +60,9 @@ class WindowTest : public QObject {
  private slots:
   void init() { start(QLocale::system()); }
 
-  void speaksTheDesktopsLanguage() {  // each run names the desktop's language in LANG
-    const std::map<QString, QString> fileMenu{{"C", "&File"}, {"de_DE", "&Datei"}};
-    QVERIFY(fileMenu.count(QLocale::system().name()));
-    QCOMPARE(w->window()->menuBar()->actions()[0]->text(), fileMenu.at(QLocale::system().name()));
+  void speaksTheDesktopsLanguage() {  // one run is on a German desktop (LANG), the others on an English one
+    const bool german = QLocale::system().name() == "de_DE";
+    QCOMPARE(w->window()->menuBar()->actions()[0]->text(), QString(german ? "&Datei" : "&File"));
   }
 
   void drawsAsThePlainImageOpsAtTheScreensScale() {
@@ -141,11 +139,10 @@ class WindowTest : public QObject {
         const QString text = action->text();
         QVERIFY2(text.count('&') == 1 && text.indexOf('&') + 1 < text.size(), qPrintable(text));
         keys << text.sliced(text.indexOf('&') + 1, 1).toLower();
-        names << text;
+        names << QString(text).remove('&');
         all << text;
       }
-      QCOMPARE(keys.size(), menu->actions().size());
-      QCOMPARE(names.size(), menu->actions().size());
+      QVERIFY(keys.size() == menu->actions().size() && names.size() == keys.size());
     }
     const QString english("&File|&Difficulty|&Restart|&1 Player|&2 Player|E&xit|&Silly Putty|&Beaver|"
                           "&Induhvidual|&Wiz Kid|&Nerd God|Mouse plays O, keypad plays X. F2:\u00a0new\u00a0match.");

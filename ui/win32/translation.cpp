@@ -23,7 +23,8 @@ Translation::Translation(HMODULE module, LANGID language) {
   std::vector<LANGID> present;
   EnumResourceLanguagesW(module, RT_RCDATA, MAKEINTRESOURCEW(IDR_TEXTS), AddLanguage,
                          reinterpret_cast<LONG_PTR>(&present));
-  for (const LANGID wanted : {language, MAKELANGID(PRIMARYLANGID(language), SUBLANG_NEUTRAL)}) {
+  const LANGID neutral = MAKELANGID(PRIMARYLANGID(language), SUBLANG_NEUTRAL);
+  for (const LANGID wanted : {language, neutral}) {
     if (std::find(present.begin(), present.end(), wanted) == present.end()) continue;
     HRSRC found = FindResourceExW(module, RT_RCDATA, MAKEINTRESOURCEW(IDR_TEXTS), wanted);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
