@@ -9,8 +9,6 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  // The desktop's languages as Qt reads them: LANGUAGE, LC_ALL, LC_MESSAGES, LANG.
-  zandor::InstallTranslation(QLocale::system());
   zandor::SystemClock clock;
   zandor::StdRandom random;
   zandor::QtToolkit toolkit;

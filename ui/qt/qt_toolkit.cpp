@@ -352,7 +352,10 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 
 // --- the toolkit ---
 
-QtToolkit::QtToolkit() : exitProgram([] { QCoreApplication::exit(0); }) {}
+QtToolkit::QtToolkit() : exitProgram([] { QCoreApplication::exit(0); }) {
+  // The desktop's languages as Qt reads them (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any text is shown.
+  InstallTranslation(QLocale::system());
+}
 
 QtToolkit::~QtToolkit() = default;
 

@@ -110,6 +110,7 @@ class frmMain final : public QMainWindow {
 
 class QtToolkit final : public Toolkit {
  public:
+  // Shows the window in the desktop's language, when the program has a translation for it.
   QtToolkit();
   ~QtToolkit() override;
 
