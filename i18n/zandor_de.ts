@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Neues Spiel.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

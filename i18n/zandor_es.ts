@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Nueva partida.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pulsar</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

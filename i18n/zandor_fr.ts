@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Nouvelle partie.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appuyer</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Nuova partita.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Premi</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>新しい対局。</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>盤</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>押す</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Nieuw spel.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Indrukken</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

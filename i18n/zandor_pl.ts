@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Nowa gra.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnij</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Nova partida.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Pressionar</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>Новая партия.</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Нажать</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

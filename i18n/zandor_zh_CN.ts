@@ -118,6 +118,14 @@
         <source>New game.</source>
         <translation>新的一局。</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>

@@ -13,6 +13,7 @@
 
 #include "support.h"
 #include "ui/artwork.h"
+#include "ui/board_words.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace zandor::test {
@@ -150,6 +151,7 @@ class WindowTest : public QObject {
       QCOMPARE(all.join('|') + '|' + win->Label1->text(), english);
     else  // translated, the notice too (its key holds no-break spaces)
       QVERIFY(QFile::exists(":/i18n/zandor_" + language + ".qm") && win->Label1->text() != english.section('|', -1));
+    QCOMPARE(words::NewGame() == "New game.", language == "en");  // and the board's words
     QFont desktop = win->font();
     desktop.setPointSizeF(points);
     win->setFont(desktop);

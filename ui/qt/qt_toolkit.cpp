@@ -19,6 +19,7 @@
 
 #include "game/game.h"
 #include "ui/app.h"
+#include "ui/board_words.h"
 #include "ui/image.h"
 #include "ui/keys.h"
 #include "ui/menu_texts.h"
@@ -114,6 +115,10 @@ const QImage& BackBuffer(int scale) {
 int ArtScale(qreal devicePixelRatio) { return devicePixelRatio > 1.0 ? 2 : 1; }
 
 bool InstallTranslation(const QLocale& locale) {
+  // The board's words for assistive technology go through the same translations.
+  words::SetTranslator([](const char* context, const char* english) {
+    return QCoreApplication::translate(context, english).toStdString();
+  });
   static QTranslator translator;
   QCoreApplication::removeTranslator(&translator);
   for (QString name : locale.uiLanguages()) {

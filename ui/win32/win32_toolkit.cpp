@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "ui/app.h"
 #include "ui/artwork.h"
+#include "ui/board_words.h"
 #include "ui/menu_texts.h"
 #include "ui/notice.h"
 #include "ui/win32/program_folder.h"
@@ -95,7 +96,13 @@ std::unique_ptr<DibSurface> ArtworkSurface(HINSTANCE instance, int scale) {
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, int showCommand)
-    : instance_(instance), showCommand_(showCommand), text_(instance, GetUserDefaultUILanguage()) {}
+    : instance_(instance), showCommand_(showCommand), text_(instance, GetUserDefaultUILanguage()) {
+  // The board's words for assistive technology in the same language; the copy reads the module's
+  // resources, which stay loaded as long as the program runs.
+  words::SetTranslator([text = text_](const char* context, const char* english) {
+    return Utf8FromWide(text(context, english));
+  });
+}
 
 Win32Toolkit::~Win32Toolkit() {
   if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
