@@ -1,6 +1,8 @@
 // What only the Qt window shows, at the screen scale it runs at: its drawing against a truth table, on screen
-// and after moves between screens, clicks, the words of menus and notice, its size and its check marks.
+// and after moves between screens, clicks, the words of menus and notice in every language, its size and its
+// check marks.
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "support.h"
+#include "ui/board_words.h"
 #include "ui/qt/qt_toolkit.h"
 
 namespace zandor::test {
@@ -28,10 +31,16 @@ struct Window {
   QtToolkit toolkit;
   Game game{toolkit, clock, random};
   App app{game, toolkit};
-  Window() { toolkit.SetApp(&app), app.Main(); }
+  // In the desktop's language, which the toolkit takes, or in the one given.
+  explicit Window(const QString& language = {}) {
+    if (!language.isEmpty()) InstallTranslation(QLocale(language));
+    toolkit.SetApp(&app), app.Main();
+  }
   frmMain* window() { return toolkit.window(); }
   const QImage& board() { return toolkit.window()->picMain->image(); }
 };
+
+const QString kNotice = QString::fromUtf8("Mouse plays O, keypad plays X. F2:\xC2\xA0new\xC2\xA0match.");
 
 // Pure red pixels from 10 above to 10 below (x, y) at scale 1, scaled by k: a strike line's width there.
 int RedDown(const QImage& image, int x, int y, int k) {
@@ -46,10 +55,18 @@ class WindowTest : public QObject {
   Q_OBJECT
   std::unique_ptr<Window> w;
 
- private slots:
-  void init() {
-    w = std::make_unique<Window>();
+  void start(const QString& language) {
+    w = std::make_unique<Window>(language);
     QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+  }
+
+ private slots:
+  void init() { start("en"); }  // the program's own words, whatever the desktop speaks
+
+  void speaksTheDesktopsLanguage() {  // runs on an English desktop, a German one, and one that puts English first
+    start({});
+    const bool german = QLocale::system().uiLanguages().first() == "de-DE";
+    QCOMPARE(w->window()->menuBar()->actions()[0]->text(), QString(german ? "&Datei" : "&File"));
   }
 
   void drawsByTheTruthTableAtTheScreensScale() {
@@ -92,7 +109,7 @@ class WindowTest : public QObject {
   }
 
   // Captions whole, radio marks and the program's check marks (*) after a click on "&2 Player", which Qt
-  // toggles first; the notice, fitting its box; a client area of 302 x 340 that keeps its size.
+  // toggles first; the notice; a client area of 302 x 340 that keeps its size.
   void wordsMarksAndSizeAsMeant() {
     struct Menu : QMenu {
       using QMenu::initStyleOption;
@@ -112,21 +129,51 @@ class WindowTest : public QObject {
     QCOMPARE(seen, QStringList({"&File", "&Restart", "&1 Player (o)", "&2 Player (o) *", "E&xit",
                                 "&Difficulty", "&Silly Putty (o)", "&Beaver (o)", "&Induhvidual (o) *",
                                 "&Wiz Kid (o)", "&Nerd God (o)"}));
-    QCOMPARE(win->Label1->text(),
-             QString::fromUtf8("Mouse plays O, keypad plays X. F2:\xC2\xA0new\xC2\xA0match."));
-    for (int points : {9, 11, 12}) {  // Regression: the notice was cut off at common desktop sizes.
-      win->setFont(QFont(win->font().family(), points));
-      const QFont used = win->Label1->font();
-      const QRect box = win->Label1->contentsRect(),
-                  needed = QFontMetrics(used, win->Label1)
-                               .boundingRect(box, Qt::TextWordWrap, win->Label1->text());
-      QVERIFY2(box.contains(needed) && used.pointSizeF() <= points && used.pointSizeF() >= 6,
-               qPrintable(QString("%1 pt for %2 pt").arg(used.pointSizeF()).arg(points)));
-    }
+    QCOMPARE(win->Label1->text(), kNotice);
     const QSize size = win->size();
     win->resize(size + QSize(40, 40));
     QCOMPARE(win->size(), size);
     QCOMPARE(win->centralWidget()->size(), QSize(302, 340));
+  }
+
+  // Regression: the notice was cut off at common desktop font sizes; it must fit its fixed box in every
+  // language, whose menus give each item an access key of its own and five distinct levels.
+  void everyLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("points");
+    QStringList languages{"en", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
+    for (const QString& file : QDir(":/i18n").entryList()) languages << file.sliced(7).chopped(3);  // zandor_*.qm
+    languages.removeDuplicates();
+    for (const QString& language : languages)
+      for (double points : {9.0, 11.0, 12.0}) QTest::addRow("%s %g pt", qPrintable(language), points) << language << points;
+  }
+  void everyLanguage() {
+    QFETCH(QString, language);
+    QFETCH(double, points);
+    start(language);
+    frmMain* win = w->window();
+    QMenuBar* bar = win->menuBar();
+    for (QWidget* menu : QList<QWidget*>{bar, bar->actions()[0]->menu(), bar->actions()[1]->menu()}) {
+      QSet<QString> keys, names;
+      for (const QAction* action : menu->actions()) {
+        const QString text = action->text();
+        QVERIFY2(text.count('&') == 1 && text.indexOf('&') + 1 < text.size(), qPrintable(text));
+        keys << text.sliced(text.indexOf('&') + 1, 1).toLower();
+        names << QString(text).remove('&');
+      }
+      QVERIFY(keys.size() == menu->actions().size() && names.size() == keys.size());
+    }
+    // Translated, the notice and the board's words too; English's own words are checked above.
+    QVERIFY(language == "en" || (QFile::exists(":/i18n/zandor_" + language + ".qm") && win->Label1->text() != kNotice));
+    QCOMPARE(words::NewGame() == "New game.", language == "en");
+    QFont desktop = win->font();
+    desktop.setPointSizeF(points);
+    win->setFont(desktop);
+    const QFont used = win->Label1->font();
+    const QRect box = win->Label1->contentsRect();
+    const QRect needed = QFontMetrics(used, win->Label1).boundingRect(box, Qt::TextWordWrap, win->Label1->text());
+    QVERIFY2(box.contains(needed) && used.pointSizeF() <= points && used.pointSizeF() >= 6,
+             qPrintable(QString("%1 pt for %2 pt").arg(used.pointSizeF()).arg(points)));
   }
 };
 

@@ -119,5 +119,20 @@ TEST(Win32Platform, LogTimeInTheUsersRegionalFormat) {
   }
 }
 
+// zandor.exe's menus in the user's interface language, from its resources; run under English and German.
+TEST(Win32Window, MenusInTheUsersLanguage) {
+  const std::map<LANGID, std::wstring> expected{
+      {0x0409, L"&File (&Restart &1 Player &2 Player E&xit ) &Difficulty (&Silly Putty &Beaver &Induhvidual "
+               L"&Wiz Kid &Nerd God ) "},
+      {0x0407, L"&Datei (Neu &starten &1 Spieler &2 Spieler &Beenden ) &Schwierigkeit (&Wackelpudding "
+               L"&Flei\u00dfiges Lieschen &Otto Normalspieler Wunder&kind &Nerdgott ) "}};
+  HMODULE exe = LoadLibraryExW(ZANDOR_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  ASSERT_EQ(expected.count(GetUserDefaultUILanguage()), 1u) << GetUserDefaultUILanguage();
+  Win32Toolkit window{exe, SW_HIDE};
+  window.CreateWindow();
+  EXPECT_EQ(Menus(GetMenu(window.frame())), expected.at(GetUserDefaultUILanguage()));
+}
+
 }  // namespace
 }  // namespace zandor

@@ -88,7 +88,11 @@ exec 9>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
-ctest --test-dir build/win64 -L window --output-on-failure
+# An English interface, as Wine takes it from the locale; then the program's menus under a German one.
+LC_ALL=C.UTF-8 ctest --test-dir build/win64 -L window --output-on-failure
+german=$(LOCPATH="$work/locale" LC_ALL=de_DE.UTF-8 /usr/lib/wine/wine64 build/win64/tests/win32/win32_tests.exe \
+  --gtest_filter='*UsersLanguage' --gtest_brief=1) || fail "the menus under a German interface: $german"
+grep -q 'PASSED.*1 test' <<<"$german" || fail "no test of the German menus ran: $german"
 for scenario in two_players computer; do
   /usr/bin/python3 tests/e2e/play.py build/win64/ui/win32/zandor.exe $scenario
 done

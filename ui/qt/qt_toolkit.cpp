@@ -14,12 +14,15 @@
 #include <QResource>
 #include <QScreen>
 #include <QTimerEvent>
+#include <QTranslator>
 #include <algorithm>
 
 #include "game/game.h"
 #include "ui/app.h"
+#include "ui/board_words.h"
 #include "ui/image.h"
 #include "ui/keys.h"
+#include "ui/menu_texts.h"
 #include "ui/notice.h"
 
 // Registers the pixels compiled in by the art tool; outside any namespace, as Qt's macro requires.
@@ -110,6 +113,23 @@ const QImage& BackBuffer(int scale) {
 }
 
 int ArtScale(qreal devicePixelRatio) { return devicePixelRatio > 1.0 ? 2 : 1; }
+
+bool InstallTranslation(const QLocale& locale) {
+  // The board's words for assistive technology go through the same translations.
+  words::SetTranslator([](const char* context, const char* english) {
+    return QCoreApplication::translate(context, english).toStdString();
+  });
+  static QTranslator translator;
+  QCoreApplication::removeTranslator(&translator);
+  for (QString name : locale.uiLanguages()) {
+    // English is the texts' own language: a player who puts it before another gets it.
+    if (QLocale(name).language() == QLocale::English) break;
+    // "zh-Hans-CN" looks for zandor_zh_Hans_CN.qm, then zandor_zh_Hans.qm, then zandor_zh.qm.
+    if (translator.load("zandor_" + name.replace('-', '_'), ":/i18n"))
+      return QCoreApplication::installTranslator(&translator);
+  }
+  return false;
+}
 
 // --- picMain ---
 
@@ -207,7 +227,7 @@ frmMain::frmMain() {
   picMain->setObjectName("picMain");
   picMain->move(0, 0);
 
-  Label1 = new QLabel(QString::fromUtf8(kNoticeText), client);
+  Label1 = new QLabel(QCoreApplication::translate(kNoticeContext, kNoticeText), client);
   Label1->setObjectName("Label1");
   Label1->setGeometry(16, 304, 281, 33);
   Label1->setWordWrap(true);
@@ -215,24 +235,18 @@ frmMain::frmMain() {
   Label1->setFocusPolicy(Qt::NoFocus);
   FitLabel();
 
-  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate(kMenuContext, kFileMenuCaption));
   file->setObjectName("mnuFile");
   // Mode and level are each one choice among several: exclusive groups make the style draw radio marks.
   auto* modes = new QActionGroup(this);
   auto* levels = new QActionGroup(this);
   modes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
   levels->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  AddItem(file, MenuItem::Restart, "&Restart", nullptr);
-  AddItem(file, MenuItem::OnePlayer, "&1 Player", modes);
-  AddItem(file, MenuItem::TwoPlayer, "&2 Player", modes);
-  AddItem(file, MenuItem::Exit, "E&xit", nullptr);
-  QMenu* level = menuBar()->addMenu(tr("&Difficulty"));
+  for (MenuItem item : kFileMenuItems)
+    AddItem(file, item, item == MenuItem::OnePlayer || item == MenuItem::TwoPlayer ? modes : nullptr);
+  QMenu* level = menuBar()->addMenu(QCoreApplication::translate(kMenuContext, kDifficultyMenuCaption));
   level->setObjectName("mnuDiffuculty");
-  AddItem(level, MenuItem::Easiest, "&Silly Putty", levels);
-  AddItem(level, MenuItem::Easy, "&Beaver", levels);
-  AddItem(level, MenuItem::Medium, "&Induhvidual", levels);
-  AddItem(level, MenuItem::Hard, "&Wiz Kid", levels);
-  AddItem(level, MenuItem::Hardest, "&Nerd God", levels);
+  for (MenuItem item : kDifficultyMenuItems) AddItem(level, item, levels);
 
   // The client area keeps its size whatever the menu bar needs; the frame offers no resizing.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -240,11 +254,12 @@ frmMain::frmMain() {
   setWindowIcon(WindowIcon());
 }
 
-void frmMain::AddItem(QMenu* menu, MenuItem item, const char* caption, QActionGroup* group) {
+void frmMain::AddItem(QMenu* menu, MenuItem item, QActionGroup* group) {
   static constexpr const char* kNames[kMenuItemCount] = {"mnuRestart", "mnu1Ply",    "mnu2Ply",
                                                          "mnuExit",    "mnuEasiest", "mnuEasy",
                                                          "mnuMedium",  "mnuHard",    "mnuHardest"};
-  QAction* action = menu->addAction(tr(caption));
+  QAction* action =
+      menu->addAction(QCoreApplication::translate(kMenuContext, kMenuItemCaptions[static_cast<std::size_t>(item)]));
   action->setObjectName(kNames[static_cast<std::size_t>(item)]);
   if (group != nullptr) {
     action->setCheckable(true);
@@ -342,7 +357,10 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 
 // --- the toolkit ---
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() {
+  // The desktop's languages as Qt reads them (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any text is shown.
+  InstallTranslation(QLocale::system());
+}
 
 QtToolkit::~QtToolkit() = default;
 

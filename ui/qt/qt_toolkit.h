@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLocale>
 #include <QMainWindow>
 #include <QWidget>
 #include <array>
@@ -38,6 +39,10 @@ QImage ToQImage(const Image& image);
 const QImage& BackBuffer(int scale);
 // The scale of art a screen of this device pixel ratio is drawn from: 1, or 2 for anything finer.
 int ArtScale(qreal devicePixelRatio);
+
+// Shows the program's texts in the first of the locale's interface languages that is English or has a
+// translation compiled in, replacing any translation installed before. True when one was installed.
+bool InstallTranslation(const QLocale& locale);
 
 // The board surface: keeps its picture in an image of 300 x scale pixels and shows it whenever it is
 // painted. The game draws in 1x pixels; each transfer and line is scaled here.
@@ -90,7 +95,7 @@ class frmMain final : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void AddItem(QMenu* menu, MenuItem item, const char* caption, QActionGroup* group);
+  void AddItem(QMenu* menu, MenuItem item, QActionGroup* group);
   void RestoreMarks();
   void FitLabel();
 
@@ -104,6 +109,7 @@ class frmMain final : public QMainWindow {
 
 class QtToolkit final : public Toolkit {
  public:
+  // Shows the window in the desktop's language, when the program has a translation for it.
   QtToolkit();
   ~QtToolkit() override;
 

@@ -6,6 +6,8 @@
 #include "game/game.h"
 #include "ui/app.h"
 #include "ui/artwork.h"
+#include "ui/board_words.h"
+#include "ui/menu_texts.h"
 #include "ui/notice.h"
 #include "ui/win32/program_folder.h"
 #include "ui/win32/resource.h"
@@ -25,20 +27,6 @@ constexpr int kLabelId = 2;
 constexpr int kBoardId = 1;
 
 UINT CommandOf(MenuItem item) { return kMenuBase + static_cast<UINT>(item); }
-
-struct MenuEntry {
-  MenuItem item;
-  const wchar_t* caption;
-};
-constexpr MenuEntry kFileItems[] = {{MenuItem::Restart, L"&Restart"},
-                                    {MenuItem::OnePlayer, L"&1 Player"},
-                                    {MenuItem::TwoPlayer, L"&2 Player"},
-                                    {MenuItem::Exit, L"E&xit"}};
-constexpr MenuEntry kDifficultyItems[] = {{MenuItem::Easiest, L"&Silly Putty"},
-                                          {MenuItem::Easy, L"&Beaver"},
-                                          {MenuItem::Medium, L"&Induhvidual"},
-                                          {MenuItem::Hard, L"&Wiz Kid"},
-                                          {MenuItem::Hardest, L"&Nerd God"}};
 
 // The modifier keys as the handlers count them: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftState() {
@@ -108,7 +96,13 @@ std::unique_ptr<DibSurface> ArtworkSurface(HINSTANCE instance, int scale) {
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, int showCommand)
-    : instance_(instance), showCommand_(showCommand) {}
+    : instance_(instance), showCommand_(showCommand), text_(instance, GetUserDefaultUILanguage()) {
+  // The board's words for assistive technology in the same language; the copy reads the module's
+  // resources, which stay loaded as long as the program runs.
+  words::SetTranslator([text = text_](const char* context, const char* english) {
+    return Utf8FromWide(text(context, english));
+  });
+}
 
 Win32Toolkit::~Win32Toolkit() {
   if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
@@ -151,11 +145,15 @@ HMENU Win32Toolkit::BuildMenu() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
   HMENU difficulty = CreatePopupMenu();
-  for (const MenuEntry& e : kFileItems) AppendMenuW(file, MF_STRING, CommandOf(e.item), e.caption);
-  for (const MenuEntry& e : kDifficultyItems)
-    AppendMenuW(difficulty, MF_STRING, CommandOf(e.item), e.caption);
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(difficulty), L"&Difficulty");
+  const auto add = [this](HMENU menu, MenuItem item) {
+    AppendMenuW(menu, MF_STRING, CommandOf(item),
+                text_(kMenuContext, kMenuItemCaptions[static_cast<std::size_t>(item)]).c_str());
+  };
+  for (MenuItem item : kFileMenuItems) add(file, item);
+  for (MenuItem item : kDifficultyMenuItems) add(difficulty, item);
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), text_(kMenuContext, kFileMenuCaption).c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(difficulty),
+              text_(kMenuContext, kDifficultyMenuCaption).c_str());
   return bar;
 }
 
@@ -179,7 +177,7 @@ void Win32Toolkit::CreateWindow() {
                            Px(kBoardSize), Px(kBoardSize), frame_,
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kBoardId)), instance_, this);
   label_ =
-      CreateWindowExW(0, L"STATIC", WideFromUtf8(kNoticeText).c_str(),
+      CreateWindowExW(0, L"STATIC", text_(kNoticeContext, kNoticeText).c_str(),
                       WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, Px(16), Px(304), Px(281), Px(33), frame_,
                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLabelId)), instance_, nullptr);
   if (!board_ || !label_) throw std::runtime_error("could not create the board");

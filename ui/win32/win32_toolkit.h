@@ -8,6 +8,7 @@
 #include "game/toolkit.h"
 #include "ui/draw_log.h"
 #include "ui/win32/dib_surface.h"
+#include "ui/win32/translation.h"
 #include "ui/win32/win32.h"
 
 namespace zandor {
@@ -16,7 +17,8 @@ class App;
 
 class Win32Toolkit final : public Toolkit {
  public:
-  // showCommand is what the program was started with (wWinMain's last argument), used on first show.
+  // showCommand is what the program was started with (wWinMain's last argument), used on first show. The
+  // menus and the notice are in the user's interface language when the instance carries its translation.
   Win32Toolkit(HINSTANCE instance, int showCommand);
   ~Win32Toolkit() override;
   Win32Toolkit(const Win32Toolkit&) = delete;
@@ -66,6 +68,7 @@ class Win32Toolkit final : public Toolkit {
 
   HINSTANCE instance_;
   int showCommand_;
+  Translation text_;
   App* app_ = nullptr;
   HWND frame_ = nullptr;
   HWND board_ = nullptr;

@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Board</name>
+    <message>
+        <source>top left</source>
+        <translation>górne lewe</translation>
+    </message>
+    <message>
+        <source>top centre</source>
+        <translation>górne środkowe</translation>
+    </message>
+    <message>
+        <source>top right</source>
+        <translation>górne prawe</translation>
+    </message>
+    <message>
+        <source>middle left</source>
+        <translation>środkowe lewe</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>środkowe</translation>
+    </message>
+    <message>
+        <source>middle right</source>
+        <translation>środkowe prawe</translation>
+    </message>
+    <message>
+        <source>bottom left</source>
+        <translation>dolne lewe</translation>
+    </message>
+    <message>
+        <source>bottom centre</source>
+        <translation>dolne środkowe</translation>
+    </message>
+    <message>
+        <source>bottom right</source>
+        <translation>dolne prawe</translation>
+    </message>
+    <message>
+        <source>top row</source>
+        <translation>górny wiersz</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>środkowy wiersz</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>dolny wiersz</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>lewa kolumna</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>środkowa kolumna</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>prawa kolumna</translation>
+    </message>
+    <message>
+        <source>diagonal from top left</source>
+        <translation>przekątna od górnego lewego</translation>
+    </message>
+    <message>
+        <source>diagonal from top right</source>
+        <translation>przekątna od górnego prawego</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 is where the cell is, %2 what it holds.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 took the %2.</source>
+        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
+        <translation>%1 zajmuje pole %2.</translation>
+    </message>
+    <message>
+        <source>O to move.</source>
+        <translation>Ruch O.</translation>
+    </message>
+    <message>
+        <source>X to move.</source>
+        <translation>Ruch X.</translation>
+    </message>
+    <message>
+        <source>O or X to move.</source>
+        <translation>Ruch O lub X.</translation>
+    </message>
+    <message>
+        <source>%1 wins: %2.</source>
+        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
+        <translation>%1 wygrywa: %2.</translation>
+    </message>
+    <message>
+        <source>A draw: the board is full.</source>
+        <translation>Remis: plansza jest pełna.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nowa gra.</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Naciśnij</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop entry</name>
+    <message>
+        <source>Zandor</source>
+        <translation>Zandor</translation>
+    </message>
+    <message>
+        <source>Noughts and Crosses</source>
+        <translation>Kółko i krzyżyk</translation>
+    </message>
+    <message>
+        <source>Three in a row against the computer at five levels, or against a friend</source>
+        <translation>Trzy w rzędzie przeciw komputerowi na pięciu poziomach albo przeciw znajomemu</translation>
+    </message>
+    <message>
+        <source>noughts;crosses;three in a row;board;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>kółko i krzyżyk;kółko;krzyżyk;trzy w rzędzie;plansza;</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Trudność</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>Od &amp;nowa</translation>
+    </message>
+    <message>
+        <source>&amp;1 Player</source>
+        <translation>&amp;1 gracz</translation>
+    </message>
+    <message>
+        <source>&amp;2 Player</source>
+        <translation>&amp;2 graczy</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Silly Putty</source>
+        <extracomment>Level 1 of 5, the weakest: a soft toy with no will of its own.</extracomment>
+        <translation>&amp;Plastelina</translation>
+    </message>
+    <message>
+        <source>&amp;Beaver</source>
+        <extracomment>Level 2 of 5: an eager beaver, busy rather than bright.</extracomment>
+        <translation>&amp;Mrówka</translation>
+    </message>
+    <message>
+        <source>&amp;Induhvidual</source>
+        <extracomment>Level 3 of 5: &quot;individual&quot; with a &quot;duh&quot; in it, the clueless average person.</extracomment>
+        <translation>Przeciętny &amp;Kowalski</translation>
+    </message>
+    <message>
+        <source>&amp;Wiz Kid</source>
+        <extracomment>Level 4 of 5: a whiz kid, a young prodigy.</extracomment>
+        <translation>&amp;Cudowne dziecko</translation>
+    </message>
+    <message>
+        <source>&amp;Nerd God</source>
+        <extracomment>Level 5 of 5, never plays at random: the supreme geek.</extracomment>
+        <translation>&amp;Bóg nerdów</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>Mouse plays O, keypad plays X. F2:&#xa0;new&#xa0;match.</source>
+        <extracomment>Keep it about as short: it must fit two lines of a small fixed box. No-break spaces join &quot;F2: new match&quot;.</extracomment>
+        <translation>Mysz gra O, klawiatura numeryczna X. F2:&#xa0;nowy&#xa0;mecz.</translation>
+    </message>
+</context>
+<context>
+    <name>Software centre</name>
+    <message>
+        <source>Zandor</source>
+        <translation>Zandor</translation>
+    </message>
+    <message>
+        <source>Noughts and crosses against a computer of five levels</source>
+        <translation>Kółko i krzyżyk przeciw komputerowi o pięciu poziomach</translation>
+    </message>
+    <message>
+        <source>Zandor is noughts and crosses on a hand-drawn board: put three of your marks in a row, a column or a diagonal before the other side does. You play O with the mouse; X is the computer, or a second player at the same keyboard using the numeric keypad.</source>
+        <extracomment>One paragraph.</extracomment>
+        <translation>Zandor to kółko i krzyżyk na ręcznie rysowanej planszy: ustaw trzy swoje znaki w wierszu, kolumnie lub na przekątnej, zanim zrobi to przeciwnik. Grasz O myszą; X to komputer albo druga osoba przy tej samej klawiaturze, korzystająca z klawiatury numerycznej.</translation>
+    </message>
+    <message>
+        <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
+        <extracomment>One paragraph.</extracomment>
+        <translation>Komputer ma pięć poziomów, od Plasteliny, która gra przeważnie losowo, po Boga nerdów, który nigdy tego nie robi. Partie następują po sobie same, przegrany zaczyna następną, a tytuł okna pokazuje wynik meczu. Przy zwykłej grze, gdy komputer wykonuje każdy ruch X, Bóg nerdów jest nie do pokonania. Jeśli mimo to go pokonasz, ta partia zostanie zapisana ruch po ruchu w małym dzienniku.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,44 @@
+// Every phrase the board says to assistive technology, in English, with the hook a front end translates them through.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Marks a literal for Qt's lupdate without needing Qt here: the text itself is the key.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace zandor::words {
+
+// Turns an English phrase of a context into the player's language. The default returns it unchanged.
+using Translator = std::function<std::string(const char* context, const char* english)>;
+void SetTranslator(Translator translator);
+// The phrase as the current translator gives it (context "Board").
+std::string Tr(const char* english);
+
+// Replaces %1 and %2 in a translated pattern; a translation may put them in any order.
+std::string Fill(const std::string& pattern, const std::string& first, const std::string& second = {});
+
+// The board itself: "Board".
+std::string BoardName();
+// The name of a cell's action where the platform asks the program for it (Windows): "Press".
+std::string Press();
+// Where a cell is (cell = y * 3 + x): "top left" ... "bottom right"; "" for no cell.
+std::string Place(int cell);
+// What a cell holds: "empty", "O" or "X".
+std::string Mark(std::uint8_t mark);
+// A cell as it is read out: "top left, empty", "centre, X".
+std::string CellName(int cell, std::uint8_t mark);
+// A line in the order the game tests them: rows, columns, then the two diagonals.
+std::string LineName(int line);
+
+// The sentences of the board's description.
+std::string Took(std::uint8_t mark, int cell);  // "X took the centre."
+std::string ToMove(std::uint8_t turn);          // "O to move.", "X to move.", "O or X to move."
+std::string Wins(std::uint8_t mark, int line);  // "O wins: top row."
+std::string Draw();                             // "A draw: the board is full."
+std::string NewGame();                          // "New game."
+
+}  // namespace zandor::words
