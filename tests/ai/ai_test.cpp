@@ -45,9 +45,10 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
   const std::string book(50, 'd');
   const TurnCase cases[] = {
       // The gate: random when r * 5, rounded to single precision, exceeds the level.
-      {"O........", 1, 2, {0.2f}, "O...X...."}, {"O........", 1, 2, {Up(0.2f), 0.9f, 0.9f}, "O.......X"},
+      // Its coordinates are twice a draw rounded half to even: 0.3 and 0.8 give column 1, row 2.
+      {"O........", 1, 2, {0.2f}, "O...X...."}, {"O........", 1, 2, {Up(0.2f), 0.3f, 0.8f}, "O......X."},
       // 0.6f * 5 and 0.8f * 5 are above 3 and 4 in double precision, exactly 3 and 4 in single.
-      {"O........", 3, 2, {0.6f}, "O...X...."}, {"O........", 3, 2, {Up(0.6f), 0.9f, 0.9f}, "O.......X"},
+      {"O........", 3, 2, {0.6f}, "O...X...."}, {"O........", 3, 2, {Up(0.6f), 0.7f, 0.2f}, "OX......."},
       {"O........", 4, 2, {0.8f}, "O...X...."}, {"O........", 4, 2, {Up(0.8f), 0.9f, 0.9f}, "O.......X"},
       {"O........", 5, 2, {Down(1.0f)}, "O...X...."},
       {".........", 1, 1, {0.5f, 0.5f, 0.5f}, "....X...."},
