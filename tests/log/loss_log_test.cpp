@@ -35,8 +35,8 @@ void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path,
 perms Mode(const fs::path& path) { return fs::symlink_status(path).permissions() & perms::mask; }
 fs::path FreshFolder() {
   static int serial = 0;
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path dir = fs::temp_directory_path() / ("zandor-log-" + std::to_string(stamp) + "-" + std::to_string(serial++));
+  const auto stamp = std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  const fs::path dir = fs::temp_directory_path() / ("zandor-log-" + stamp + "-" + std::to_string(serial++));
   return fs::create_directories(dir), dir;
 }
 
@@ -106,27 +106,20 @@ enum class Disk { None, Log, Folder, Pipe, Link, Dangling, Locked, NewFolder, Te
 
 TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt) {
   const std::string old = "earlier\r\n\r\n";
-  const struct {
-    const char* name;
-    Disk disk;
-    std::string before;
-    std::optional<std::string> after;  // none: the log is left as it was
-    unsigned logMode = 0, folderMode = 0;
+  const struct {  // after: none when the log is left as it was
+    const char* name; Disk disk; std::string before; std::optional<std::string> after; unsigned logMode = 0, folderMode = 0;
   } cases[] = {
       {"first game", Disk::None, "", kTopEntry},
       {"every line end becomes CR LF, other bytes stay", Disk::Log, "a\nb\rc\r\r\nd\n\re\0\xff\x80\r\n\n\nend"s,
        kTopEntry + "a\r\nb\r\nc\r\n\r\nd\r\n\r\ne\0\xff\x80\r\n\r\n\r\nend\r\n"s},
-      {"log is a folder", Disk::Folder, "", {}},
-      {"rename fails", Disk::Log, old, {}},
-      {"date-time text throws", Disk::Log, old, {}},
-      {"another copy holds the lock past the wait", Disk::Locked, "", {}},
+      {"log is a folder", Disk::Folder, "", {}}, {"rename fails", Disk::Log, old, {}},
+      {"date-time text throws", Disk::Log, old, {}}, {"another copy holds the lock past the wait", Disk::Locked, "", {}},
       {"read-only log", Disk::Log, old, {}, 0444},
       {"an hour-old copy a killed writer left goes, a fresher one stays", Disk::Temps, old, kTopEntry + old},
 #ifndef _WIN32
       {"unreadable log is left as it is", Disk::Log, old, {}, 0200},
       {"folder without write access", Disk::Log, old, {}, 0, 0555},
-      {"log is a pipe: no hang", Disk::Pipe, "", {}},
-      {"link leading nowhere", Disk::Dangling, "", {}},
+      {"log is a pipe: no hang", Disk::Pipe, "", {}}, {"link leading nowhere", Disk::Dangling, "", {}},
       {"link to a file elsewhere, which gets the entry", Disk::Link, old, kTopEntry + old},
       {"log private to owner and group, umask 022", Disk::Log, old, kTopEntry + old, 0660},
       {"installed game's new log folder is private", Disk::NewFolder, "", kTopEntry},
@@ -145,12 +138,11 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
     r.lockWait = std::chrono::milliseconds(300);
     fs::path file = c.disk == Disk::Link ? r.dir / "to" / "kept" : r.Log();  // where the entry goes
     const fs::path stale = r.dir / "AILog.txt.00000000000000aa.tmp", fresh = r.dir / "AILog.txt.00000000000000bb.tmp";
-    const auto held = c.disk == Disk::Locked ? r.SystemLossLogEnv::Lock(r.Log().string() + kLockSuffix) : nullptr;
+    const auto held = c.disk == Disk::Locked ? r.Lock(r.Log().string() + kLockSuffix) : nullptr;
     if (c.disk == Disk::Link) fs::create_directory(r.dir / "to"), fs::create_symlink("to/kept", r.Log());
     if (c.disk == Disk::Log || c.disk == Disk::Link || c.disk == Disk::Temps) Write(file, c.before);
-    if (c.disk == Disk::Temps) Write(stale, "cut"), Write(fresh, "cut");
-    if (c.disk == Disk::Temps) fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::minutes(61));
-    if (c.disk == Disk::Temps) fs::last_write_time(fresh, fs::file_time_type::clock::now() - std::chrono::minutes(50));
+    for (const auto& [copy, age] : {std::pair{stale, 61min}, std::pair{fresh, 50min}})  // a killed writer's, a slow one's
+      if (c.disk == Disk::Temps) Write(copy, "cut"), fs::last_write_time(copy, fs::file_time_type::clock::now() - age);
     if (c.disk == Disk::Folder) fs::create_directory(file);
     if (c.disk == Disk::Dangling) fs::create_symlink("gone", file);
 #ifndef _WIN32

@@ -15,16 +15,11 @@ namespace {
 
 // Every command but Exit, and F2, throw the game and score away; the program alone keeps one mark per menu.
 TEST(Menus, StartUpThenEveryCommandButExitStartsANewMatch) {
-  const struct {
-    MenuItem item;
-    Flag onePlayer;
-    std::int16_t level;
-    std::uint8_t turn;
-    bool f2 = false;  // the key instead of the item
-  } cases[] = {{MenuItem::Restart, kTrue, 3, kO}, {MenuItem::TwoPlayer, kFalse, 3, 0}, {MenuItem::OnePlayer, kTrue, 3, kO},
-               {MenuItem::Easiest, kTrue, 1, kO}, {MenuItem::Easy, kTrue, 2, kO},       {MenuItem::Medium, kTrue, 3, kO},
-               {MenuItem::Hard, kTrue, 4, kO},    {MenuItem::Hardest, kTrue, 5, kO},    {MenuItem::Exit, kTrue, 3, kO},
-               {MenuItem::Restart, kTrue, 3, kO, true}};
+  const struct { MenuItem item; Flag onePlayer; std::int16_t level; std::uint8_t turn; bool f2 = false; } cases[] = {
+      {MenuItem::Restart, kTrue, 3, kO}, {MenuItem::TwoPlayer, kFalse, 3, 0}, {MenuItem::OnePlayer, kTrue, 3, kO},
+      {MenuItem::Easiest, kTrue, 1, kO}, {MenuItem::Easy, kTrue, 2, kO},       {MenuItem::Medium, kTrue, 3, kO},
+      {MenuItem::Hard, kTrue, 4, kO},    {MenuItem::Hardest, kTrue, 5, kO},    {MenuItem::Exit, kTrue, 3, kO},
+      {MenuItem::Restart, kTrue, 3, kO, true}};  // F2 does what Restart does
   for (const auto& c : cases) {
     Rig rig;
     rig.Started();
@@ -58,19 +53,15 @@ std::string With(int cell, char mark) { return cell < 0 ? "........." : std::str
 TEST(Input, ReleasesAndKeysPlaceMarksWhereTheRulesAllow) {
   const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
   // Pixels to cells: (p - 50) / 100 rounded half to even, and only on the board, 0 < p <= 300.
-  const struct {
-    float x, y;
-    int cell;  // -1: ignored
-  } releases[] = {{250, 50, 2},    {100, 150, 3},     {200, 150, 5},    {300, 300, 8},   {100.01f, 300, 7},
-                  {0.01f, 0.01f, 0}, {0, 150, -1},      {150, 0, -1},     {300.01f, 150, -1}, {150, 300.01f, -1},
-                  {-inf, 50, -1},  {nan, 150, -1},    {150, nan, -1},   {150, inf, -1}};
+  const struct { float x, y; int cell; } releases[] = {  // cell -1: ignored
+      {250, 50, 2}, {100, 150, 3}, {200, 150, 5}, {300, 300, 8}, {100.01f, 300, 7}, {0.01f, 0.01f, 0}, {0, 150, -1},
+      {150, 0, -1}, {300.01f, 150, -1}, {150, 300.01f, -1}, {-inf, 50, -1}, {nan, 150, -1}, {150, nan, -1}, {150, inf, -1}};
   for (const auto& r : releases)
     EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_MouseUp(1, 0, r.x, r.y); }), With(r.cell, 'O')) << r.x << "," << r.y;
-  const struct {
-    std::int16_t key;
-    int cell;
-  } keys[] = {{103, 0}, {101, 4}, {99, 8}, {keys::kHome, 0}, {keys::kUp, 1}, {keys::kPageUp, 2}, {keys::kLeft, 3},
-              {keys::kClear, 4}, {keys::kRight, 5}, {keys::kEnd, 6}, {keys::kDown, 7}, {keys::kPageDown, 8}, {'5', -1}, {96, -1}};
+  // Keypad digits 7, 5 and 3, then every navigation key, in keypad order; a top-row digit and keypad 0 place nothing.
+  const struct { std::int16_t key; int cell; } keys[] = {
+      {103, 0}, {101, 4}, {99, 8}, {keys::kHome, 0}, {keys::kUp, 1}, {keys::kPageUp, 2}, {keys::kLeft, 3}, {keys::kClear, 4},
+      {keys::kRight, 5}, {keys::kEnd, 6}, {keys::kDown, 7}, {keys::kPageDown, 8}, {'5', -1}, {96, -1}};
   for (const auto& k : keys)
     EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_KeyDown(k.key, 0); }), With(k.cell, 'X')) << k.key;
   // Nothing during the hold; keypad digits only for a second player, navigation keys whenever X may move.
@@ -86,11 +77,7 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   const auto lookup = [](Env env) {
     return [env](const std::string& name) { return env.count(name) ? std::optional(env.at(name)) : std::nullopt; };
   };
-  const struct {
-    Env env;
-    char separator;
-    const char* folder;
-  } cases[] = {
+  const struct { Env env; char separator; const char* folder; } cases[] = {
       {{{"XDG_DATA_HOME", "/x/data//"}, {"HOME", "/home/a"}}, '/', "/x/data/zandor/"},
       {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},  // relative: ignored
       {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
