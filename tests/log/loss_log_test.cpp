@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #ifdef _WIN32
 #include <process.h>
-#include <windows.h>
 #else
 #include <signal.h>
 #include <sys/stat.h>
@@ -171,9 +170,7 @@ constexpr const char* kWriterVar = "ZANDOR_LOG_WRITER";
 int RunAsWriter() {  // its exit code
   const char* filter = "--gtest_filter=LossLogWriters.TwoCopiesLoggingAtOnceLoseNoEntry";
 #ifdef _WIN32
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  return static_cast<int>(_spawnl(_P_WAIT, self, self, filter, nullptr));
+  return static_cast<int>(_spawnl(_P_WAIT, _pgmptr, _pgmptr, filter, nullptr));
 #else
   const int status = std::system(("'" + fs::read_symlink("/proc/self/exe").string() + "' " + filter).c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
