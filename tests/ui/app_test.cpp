@@ -80,8 +80,7 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   const struct { Env env; char separator; const char* folder; } cases[] = {
       {{{"XDG_DATA_HOME", "/x/data//"}, {"HOME", "/home/a"}}, '/', "/x/data/zandor/"},
       {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},  // relative: ignored
-      {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"},
-      {{{"HOME", ""}}, '/', ""},
+      {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/a"}}, '/', "/home/a/.local/share/zandor/"}, {{{"HOME", ""}}, '/', ""},
       {{{"LOCALAPPDATA", "C:\\Users\\a\\AppData\\Local"}, {"HOME", "/h"}}, '\\', "C:\\Users\\a\\AppData\\Local\\Zandor\\"},
       {{{"XDG_DATA_HOME", "/x"}, {"HOME", "/home/a"}}, '\\', ""},
   };
