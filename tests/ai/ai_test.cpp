@@ -103,6 +103,8 @@ TEST(StdRandom, DrawsExactFractionsBelowOneAndReseedsMix) {
 // O to move against the top level, whose next turn is in `phase`: every line of O's play, each computer turn
 // tried on seeds of the real source until eight in a row bring no new answer. Collects the boards O wins.
 void OTurns(const std::string& board, std::uint8_t phase, std::set<std::string>& seen, std::vector<std::string>& lost) {
+  static NullToolkit window(false);  // one for all: a new one fills a whole board's pixels
+  static ManualClock clock;
   if (!seen.insert(board).second) return;
   for (std::size_t n = 0; n < 9; ++n) {
     if (board[n] != '.') continue;
@@ -112,8 +114,6 @@ void OTurns(const std::string& board, std::uint8_t phase, std::set<std::string>&
       if (next[line.cells[0]] == 'O' && next[line.cells[1]] == 'O' && next[line.cells[2]] == 'O') lost.push_back(next);
     std::set<std::string> answers;
     for (std::uint64_t seed = 0, same = 0; same < 8 && lost.empty() && next.find('.') != std::string::npos; ++seed) {
-      NullToolkit window(false);
-      ManualClock clock;
       StdRandom random(seed);
       Game game(window, clock, random);
       XToMove(game, next, 5, phase);
