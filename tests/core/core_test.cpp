@@ -58,7 +58,7 @@ TEST(EndGame, ScoresTheWinnerAndTheLoserOpensTheNextGame) {
       {"XXO..OX..", kO, false, 32766, 32767, 32766, kX, 2}, {"XXO..OX..", kO, false, 32767, 32767, 32767, kX, 2},
       {"OOX..XO..", kX, false, 32767, 32767, 32767, kO, 2}, {"XOXXOOOX.", kO, true, 0, 0, 0, 0, 2},
       {"OOXOOXXX.", kX, true, 0, 0, 1, kO, 2},
-      {"O.X.O.X..", kO, true, 0, 1, 0, kO, 3, 5, 1}, {"O.X.O.X..", kO, true, 0, 1, 0, kO, 3, 4},  // the computer opens
+      {"O.X.O.X..", kO, true, 0, 1, 0, kO, 3, 5, 1}, {"O.X.O.X..", kO, true, 0, 1, 0, kO, 3, 4},  // the computer opens at once
   };
   struct : SystemLossLogEnv {  // counts the writes begun, and lets none go further
     int writes = 0;
