@@ -28,11 +28,8 @@ inline std::string BoardString(const GameState& s) {
 // without it they stand in reading order and Turn is left as it is.
 inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
   std::string o, x, all;
-  for (char n = 0; n < 9 && n < static_cast<char>(cells.size()); ++n) {
-    if (cells[n] == 'O') o += n;
-    if (cells[n] == 'X') x += n;
-    if (cells[n] == 'O' || cells[n] == 'X') all += n;
-  }
+  for (char n = 0; n < 9 && n < static_cast<char>(cells.size()); ++n)
+    if (cells[n] == 'O' || cells[n] == 'X') (cells[n] == 'O' ? o : x) += n, all += n;
   const bool oFirst = o.size() > x.size() || (o.size() == x.size() && turn != kX);
   for (std::size_t i = 0; turn >= 0 && i < all.size(); ++i) {
     const std::string& side = (i % 2 == 0) == oFirst ? o : x;
