@@ -21,6 +21,8 @@ std::string Tr(const char* english);
 // Replaces %1 and %2 in a translated pattern; a translation may put them in any order.
 std::string Fill(const std::string& pattern, const std::string& first, const std::string& second = {});
 
+// The board itself: "Board".
+std::string BoardName();
 // Where a cell is (cell = y * 3 + x): "top left" ... "bottom right"; "" for no cell.
 std::string Place(int cell);
 // What a cell holds: "empty", "O" or "X".
