@@ -57,6 +57,8 @@ std::string Fill(const std::string& pattern, const std::string& first, const std
 
 std::string BoardName() { return Tr(QT_TRANSLATE_NOOP("Board", "Board")); }
 
+std::string Press() { return Tr(QT_TRANSLATE_NOOP("Board", "Press")); }
+
 std::string Place(int cell) { return cell >= 0 && cell < 9 ? Tr(kPlaces[cell]) : std::string(); }
 
 std::string Mark(std::uint8_t mark) {

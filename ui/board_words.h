@@ -23,6 +23,8 @@ std::string Fill(const std::string& pattern, const std::string& first, const std
 
 // The board itself: "Board".
 std::string BoardName();
+// The name of a cell's action where the platform asks the program for it (Windows): "Press".
+std::string Press();
 // Where a cell is (cell = y * 3 + x): "top left" ... "bottom right"; "" for no cell.
 std::string Place(int cell);
 // What a cell holds: "empty", "O" or "X".
