@@ -9,7 +9,6 @@
 #include "invariants.h"
 #include "support.h"
 #include "ui/board_narrator.h"
-#include "ui/board_words.h"
 #include "ui/keys.h"
 
 namespace zandor::test {
@@ -151,12 +150,6 @@ TEST(BoardNarrator, SaysTheMarkAndTheTurnOrTheResult) {
     EXPECT_EQ(narrator.Update(state), changed) << c.after;
     EXPECT_EQ(narrator.Description(), c.said) << c.after;
   }
-  EXPECT_EQ(narrator.CellName(4) + "; " + narrator.CellName(8), "centre, empty; bottom right, empty");
-  words::SetTranslator([](const char*, const char* english) {  // a language that puts the line first
-    return std::string(english) == "%1 wins: %2." ? "%2, %1!" : english;
-  });
-  EXPECT_EQ(words::Wins(kX, 7), "diagonal from top right, X!");
-  words::SetTranslator(nullptr);
 }
 
 }  // namespace
