@@ -49,7 +49,6 @@ def play(session):
     press(board, 4, free)
     after = wait(lambda: (lambda b: b.count("X") == 2 and b)(names(board)), "the second X")
     check(after[4] == after[free] == "O" and after.count("O") == 2, "after a taken cell: %s" % after)
-    session.expect(after)
     # Two players, chosen by the menu item's own action: O wins the top row by presses, X plays by keys.
     pyatspi.findDescendant(board.getApplication(), lambda a: a.name == "2 Player").queryAction().doAction(0)
     agree(session, board, ".........")

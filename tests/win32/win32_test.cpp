@@ -131,7 +131,6 @@ TEST(Win32Window, BoardOfNineCellsForAssistiveTechnology) {
     ASSERT_LT(GetTickCount64(), end) << "the press never arrived";
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
   }
-  EXPECT_EQ(test::BoardString(twin.game)[4], 'O');
   EXPECT_EQ(test::BoardString(twin.game), test::BoardString(twin.null.game)) << "the computer answered as to a release";
   EXPECT_EQ(twin.window.BoardImage(), twin.null.toolkit.board) << "the screen shows what the release drew";
   board->Release();
