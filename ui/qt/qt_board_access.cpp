@@ -42,7 +42,6 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
     const int cell = BoardNarrator::CellAt(static_cast<float>(at.x()), static_cast<float>(at.y()));
     return cell < 0 ? nullptr : child(cell);
   }
-  QStringList actionNames() const override { return {}; }  // the board itself is pressed through its cells
 
   // The table: three rows of three, nothing selectable, no headers.
   QAccessibleInterface* caption() const override { return nullptr; }
