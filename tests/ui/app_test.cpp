@@ -8,6 +8,7 @@
 
 #include "invariants.h"
 #include "support.h"
+#include "ui/board_narrator.h"
 #include "ui/keys.h"
 
 namespace zandor::test {
@@ -97,6 +98,37 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
   EXPECT_EQ(ResolveAppFolder("/proc", '/', lookup({{"XDG_DATA_HOME", (home / "file").string()}})), "/proc/");
   fs::remove_all(home);
 #endif
+}
+
+// What assistive technology is told after each refresh: the mark, then the turn or the result with its line.
+TEST(BoardNarrator, SaysTheMarkAndTheTurnOrTheResult) {
+  const struct { const char *before, *after; std::uint8_t turn; const char* said; } cases[] = {
+      {".........", "....X....", kO, "X took the centre. O to move."},
+      {"XX.OO....", "XX.OOO...", kX, "O took the middle right. O wins: middle row."},
+      {"XX....OO.", "XX....OOO", kX, "O took the bottom right. O wins: bottom row."},
+      {"OX.OX....", "OX.OX.O..", kX, "O took the bottom left. O wins: left column."},
+      {"XO..O.X..", "XO..O.XO.", kX, "O took the bottom centre. O wins: middle column."},
+      {".XO.XO...", ".XO.XO..O", kX, "O took the bottom right. O wins: right column."},
+      {"XOO.X.O..", "XOO.X.O.X", kO, "X took the bottom right. X wins: diagonal from top left."},
+      {"XXO.O....", "XXO.O.O..", kX, "O took the bottom left. O wins: diagonal from top right."},
+      {"OXOOXXXO.", "OXOOXXXOO", 0, "O took the bottom right. A draw: the board is full."},
+      {"OO.XX....", "OOOXX....", kX, "O took the top right. O wins: top row."},
+      {nullptr, ".........", kX, "O wins: top row. New game. X to move."},  // the whole board copied afresh
+      {nullptr, ".........", 0, "New game. O or X to move."},
+  };
+  BoardNarrator narrator;
+  GameState state;
+  const char* shown = ".........";
+  for (const auto& c : cases) {
+    unsigned changed = 0;
+    for (int i = 0; i < 9; ++i) changed |= (c.before ? c.before : shown)[i] == c.after[i] ? 0u : 1u << i;
+    shown = c.after;
+    if (c.before) SetBoard(state, c.before), narrator.Update(state);
+    if (!c.before) narrator.NoteBitBlt(0, 0, kBoardSize, kBoardSize, RasterOp::SrcCopy);
+    SetBoard(state, c.after, c.turn);
+    EXPECT_EQ(narrator.Update(state), changed) << c.after;
+    EXPECT_EQ(narrator.Description(), c.said) << c.after;
+  }
 }
 
 }  // namespace

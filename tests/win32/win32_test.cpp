@@ -3,9 +3,11 @@
 
 #include <cstdlib>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "support.h"
+#include "ui/win32/board_access.h"  // with OLEACC's header, after the Windows headers as the front end has them
 #include "ui/win32/program_folder.h"
 #include "ui/win32/regional_time.h"
 #include "ui/win32/win32_toolkit.h"
@@ -92,6 +94,46 @@ TEST(Win32Window, PlaysTheSameGameAsTheNullToolkit) {
   }
   EXPECT_EQ(Menus(GetMenu(frame)), menus + L"&Induhvidual &Wiz Kid &Nerd God* ) ");
   EXPECT_EQ(GetCapture(), nullptr) << "capture ends with the release";
+}
+
+// Assistive technology's view through OLEACC: nine cells named where they show, and a press that is a release.
+TEST(Win32Window, BoardOfNineCellsForAssistiveTechnology) {
+  const wchar_t* const kPlaces[9] = {L"top left",    L"top centre", L"top right",     L"middle left", L"centre",
+                                     L"middle right", L"bottom left", L"bottom centre", L"bottom right"};
+  Twin twin;
+  IAccessible* board = nullptr;
+  auto Said = [&board](HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*), VARIANT cell) {
+    BSTR text = nullptr;
+    const std::wstring out = (board->*ask)(cell, &text) == S_OK && text ? text : L"(none)";
+    return SysFreeString(text), out;
+  };
+  ASSERT_EQ(AccessibleObjectFromWindow(twin.window.board(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&board)), S_OK);
+  long count = 0, at[4] = {};
+  EXPECT_TRUE(board->get_accChildCount(&count) == S_OK && count == 9) << count;
+  POINT origin{0, 0};
+  ClientToScreen(twin.window.board(), &origin);
+  VARIANT cell{}, role{};
+  cell.vt = VT_I4;
+  for (cell.lVal = 1; cell.lVal <= 9; ++cell.lVal) {
+    const long n = cell.lVal - 1;
+    EXPECT_EQ(Said(&IAccessible::get_accName, cell), kPlaces[n] + std::wstring(L", empty"));
+    EXPECT_TRUE(Said(&IAccessible::get_accDefaultAction, cell) == L"Press" && board->get_accRole(cell, &role) == S_OK &&
+                role.lVal == ROLE_SYSTEM_CELL) << n;
+    EXPECT_EQ(board->accLocation(&at[0], &at[1], &at[2], &at[3], cell), S_OK);
+    EXPECT_EQ(std::vector<long>(at, at + 4), std::vector<long>({origin.x + n % 3 * 100, origin.y + n / 3 * 100, 100, 100}));
+  }
+  cell.lVal = 2;  // top centre: a press that mixed rows and columns would land elsewhere
+  EXPECT_EQ(board->accDoDefaultAction(cell), S_OK);
+  twin.null.app.picMain_MouseUp(1, 0, 150, 50);
+  // The press is posted: the messages run until the cell's name tells of the O, or ten seconds pass.
+  for (const ULONGLONG end = GetTickCount64() + 10000; Said(&IAccessible::get_accName, cell) != L"top centre, O";) {
+    ASSERT_LT(GetTickCount64(), end) << "the press never arrived";
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+  }
+  EXPECT_EQ(test::BoardString(twin.game), test::BoardString(twin.null.game)) << "the computer answered as to a release";
+  EXPECT_EQ(twin.window.BoardImage(), twin.null.toolkit.board) << "the screen shows what the release drew";
+  board->Release();
 }
 
 TEST(Win32Platform, FolderOfTheExecutableAndWideText) {

@@ -28,6 +28,7 @@ echo "imports: $imports"
 for dll in $imports; do
   case "$dll" in
     GDI32.DLL | KERNEL32.DLL | USER32.DLL | MSVCRT.DLL) ;;
+    OLEACC.DLL | OLEAUT32.DLL | OLE32.DLL) ;;  # the board for assistive technology
     *) fail "zandor.exe needs $dll, which Windows does not ship" ;;
   esac
 done

@@ -24,6 +24,7 @@
 #include "ui/keys.h"
 #include "ui/menu_texts.h"
 #include "ui/notice.h"
+#include "ui/qt/qt_board_access.h"
 
 // Registers the pixels compiled in by the art tool; outside any namespace, as Qt's macro requires.
 static void InitArtResource() { Q_INIT_RESOURCE(zandor_art); }
@@ -139,6 +140,7 @@ PicMain::PicMain(QWidget* parent) : QWidget(parent) {
   // The picture covers every pixel, so Qt need not clear the background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   Rescale(ArtScale(devicePixelRatioF()));
+  InstallBoardAccess();
 }
 
 void PicMain::Rescale(int scale) {
@@ -213,6 +215,11 @@ void PicMain::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF at = event->position();
   app_->picMain_MouseUp(ButtonFromQt(event->button()), ShiftFromQt(event->modifiers()),
                         static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void PicMain::PressCell(int cell) {
+  if (app_ != nullptr && cell >= 0 && cell < 9)
+    app_->picMain_MouseUp(1, 0, BoardNarrator::CellCentre(cell % 3), BoardNarrator::CellCentre(cell / 3));
 }
 
 // --- frmMain ---
@@ -375,12 +382,19 @@ void QtToolkit::CreateWindow() {
 }
 
 void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
-  if (window_) window_->picMain->BitBlt(x, y, width, height, srcX, srcY, op);
+  if (!window_) return;
+  window_->picMain->BitBlt(x, y, width, height, srcX, srcY, op);
+  window_->picMain->narrator.NoteBitBlt(x, y, width, height, op);
 }
 
 void QtToolkit::Refresh() {
   // Paints now rather than later: the caller may block straight after (the end-of-game hold).
-  if (window_) window_->picMain->repaint();
+  if (!window_) return;
+  window_->picMain->repaint();
+  if (app_ == nullptr) return;
+  BoardNarrator& narrator = window_->picMain->narrator;
+  const unsigned changed = narrator.Update(app_->game());
+  AnnounceBoard(window_->picMain, changed, narrator.DescriptionChanged());
 }
 
 void QtToolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/toolkit.h"
+#include "ui/board_narrator.h"
 #include "ui/draw_log.h"
 
 class QAction;
@@ -56,6 +57,11 @@ class PicMain final : public QWidget {
 
   void BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op);
   void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr, int penWidth);
+  // What assistive technology's press of a cell does: a left release at the cell's centre.
+  void PressCell(int cell);
+
+  // The board's words for assistive technology, brought up to date on each refresh.
+  BoardNarrator narrator;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/toolkit.h"
+#include "ui/board_narrator.h"
 #include "ui/draw_log.h"
 #include "ui/win32/dib_surface.h"
 #include "ui/win32/translation.h"
@@ -14,6 +15,7 @@
 namespace zandor {
 
 class App;
+class BoardAccessible;
 
 class Win32Toolkit final : public Toolkit {
  public:
@@ -58,6 +60,8 @@ class Win32Toolkit final : public Toolkit {
   void RegisterClasses();
   HMENU BuildMenu();
   void MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
+  // Tells assistive technology what the last refresh changed; costs nothing when none listens.
+  void Announce();
   void Dump();
   // Screen scale: the window's DPI over 96. The board is drawn from the art of scale 1, or 2 on any finer
   // screen, and shown resized smoothly where the two differ.
@@ -81,6 +85,9 @@ class Win32Toolkit final : public Toolkit {
   double ratio_ = 1.0;
   int scale_ = 0;
   DrawLog log_;
+  BoardNarrator narrator_;
+  BoardAccessible* accessible_ = nullptr;  // made when assistive technology first asks for the board
+  bool comStarted_ = false;
   bool shownBefore_ = false;
   std::wstring dumpFolder_;
   unsigned refreshes_ = 0;
