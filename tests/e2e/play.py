@@ -54,6 +54,11 @@ class Session:
               size.height // 2 - screen.height // 2 <= 12 * self.scale, "not centred")  # Wine's caption sits above
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
 
+    def close(self):
+        for process in filter(None, (self.app, self.xvfb)):
+            process.terminate(), process.wait()  # lets Xvfb remove its lock and socket; nothing once ended
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
     def windows(self):  # each mapped top-level window, its caption, and whether it is a pop-up such as a menu
         for w in self.root.query_tree().children:
             with contextlib.suppress(error.XError):  # gone meanwhile
@@ -150,9 +155,7 @@ def main():
     except (AssertionError, subprocess.TimeoutExpired) as failure:
         return print("FAIL:", failure) or 1
     finally:
-        for process in filter(None, (session.app, session.xvfb)):
-            process.terminate(), process.wait()  # lets Xvfb remove its lock and socket; nothing once ended
-        shutil.rmtree(session.tmp, ignore_errors=True)
+        session.close()
 
 
 if __name__ == "__main__":
