@@ -101,7 +101,7 @@ TEST(StdRandom, DrawsExactFractionsBelowOneAndReseedsMix) {
 }
 
 // O to move against the top level, whose next turn is in `phase`: every line of O's play, each computer turn
-// tried on seeds of the real source until eight in a row bring no new answer. Collects the boards O wins.
+// tried on seeds of the real source until 64 in a row bring no new answer. Collects the boards O wins.
 void OTurns(const std::string& board, std::uint8_t phase, std::set<std::string>& seen, std::vector<std::string>& lost) {
   static NullToolkit window(false);  // one for all: a new one fills a whole board's pixels
   static ManualClock clock;
@@ -113,7 +113,7 @@ void OTurns(const std::string& board, std::uint8_t phase, std::set<std::string>&
     for (const Line& line : kLines)
       if (next[line.cells[0]] == 'O' && next[line.cells[1]] == 'O' && next[line.cells[2]] == 'O') lost.push_back(next);
     std::set<std::string> answers;
-    for (std::uint64_t seed = 0, same = 0; same < 8 && lost.empty() && next.find('.') != std::string::npos; ++seed) {
+    for (std::uint64_t seed = 0, same = 0; same < 64 && lost.empty() && next.find('.') != std::string::npos; ++seed) {
       StdRandom random(seed);
       Game game(window, clock, random);
       XToMove(game, next, 5, phase);
