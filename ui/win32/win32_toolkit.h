@@ -24,9 +24,6 @@ class Win32Toolkit final : public Toolkit {
 
   // The handlers that window events go to; events before this is set are dropped.
   void SetApp(App* app) { app_ = app; }
-  // For the window tests: after every refresh, the board is saved as board.bmp and the window's
-  // on-screen position and menu check marks as window.txt in this folder.
-  void SetDumpFolder(std::wstring folder) { dumpFolder_ = std::move(folder); }
 
   void BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) override;
   void Refresh() override;
@@ -40,8 +37,6 @@ class Win32Toolkit final : public Toolkit {
   std::string ProgramFolder() override;
 
   HWND frame() const { return frame_; }
-  // picMain's picture, for tests; empty before the window exists.
-  Image BoardImage() const { return picture_ ? picture_->ToImage() : Image(); }
   HWND board() const { return board_; }
 
   static constexpr int kClientWidth = 302;
@@ -56,7 +51,6 @@ class Win32Toolkit final : public Toolkit {
   void RegisterClasses();
   HMENU BuildMenu();
   void MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
-  void Dump();
   // Screen scale: the window's DPI over 96. The board is drawn from the art of scale 1, or 2 on any finer
   // screen, and shown resized smoothly where the two differ.
   void ApplyDpi(UINT dpi);
@@ -79,8 +73,6 @@ class Win32Toolkit final : public Toolkit {
   int scale_ = 0;
   DrawLog log_;
   bool shownBefore_ = false;
-  std::wstring dumpFolder_;
-  unsigned refreshes_ = 0;
 };
 
 }  // namespace zandor
