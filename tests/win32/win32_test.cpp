@@ -1,12 +1,14 @@
-// The Win32 window driven through its messages beside the null toolkit, and what Windows tells the program.
+// The Win32 window through its messages, read back from the screen, and what Windows tells the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "support.h"
+#include "ui/artwork.h"
 #include "ui/win32/board_access.h"  // with OLEACC's header, after the Windows headers as the front end has them
 #include "ui/win32/program_folder.h"
 #include "ui/win32/regional_time.h"
@@ -15,104 +17,135 @@
 namespace zandor {
 namespace {
 
-// The same start-up on a hidden Win32 window and on the null toolkit; nothing waits.
-struct Twin {
-  Win32Toolkit window{GetModuleHandleW(nullptr), SW_HIDE};
-  ManualClock clock;
-  ScriptedRandom random;
-  Game game{window, clock, random};
-  App app{game, window};
-  test::Rig null{true};
-  Twin() {
-    window.SetApp(&app);
-    app.Main();
-    null.Started();
+// A square of a window's client area as the screen shows it (white past the window), once it has painted.
+Image Screen(HWND window, int size) {
+  for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+  Image image(size, size);
+  HDC dc = GetDC(window);
+  for (int i = 0; i < size * size; ++i) image.pixels[i] = PixelFromBgr(GetPixel(dc, i % size, i / size));
+  ReleaseDC(window, dc);
+  return image;
+}
+
+// The board at scale s composed from the artwork's layout: the empty board, then each mark's mask with
+// MERGEPAINT and its picture with SRCAND at (100 column + 20, 100 row + 18), every coordinate times s.
+Image Board(int s, const std::string& cells) {
+  static const Image art[] = {MakeArtwork(1), MakeArtwork(2)};
+  Image board(300 * s, 300 * s);
+  Blit(board, 0, 0, 300 * s, 300 * s, art[s - 1], 0, 0, RasterOp::SrcCopy);
+  for (int i = 0; i < 9; ++i) {
+    const int o = cells[i] == 'O', x = (i % 3 * 100 + 20) * s, y = (i / 3 * 100 + 18) * s;
+    const int w = (cells[i] == '.' ? 0 : o ? 64 : 68) * s, h = (o ? 76 : 71) * s;  // a free cell: nothing
+    Blit(board, x, y, w, h, art[s - 1], 301 * s, (o ? 216 : 144) * s, RasterOp::MergePaint);
+    Blit(board, x, y, w, h, art[s - 1], 301 * s, (o ? 73 : 0) * s, RasterOp::SrcAnd);
   }
-};
+  return board;
+}
+
+// The largest difference in one colour's mean over a block of 10 x 10 board pixels between two pictures of
+// the board at any scale: smoothing moves the colours of single pixels, hardly those of a block.
+double BlockDifference(const Image& a, const Image& b) {
+  const long ka = a.width / 30, kb = b.width / 30;
+  std::vector<long> sum(2700);  // in units of 1 / (ka kb)^2, so equal pictures differ by exactly 0
+  for (const Image* image : {&a, &b})
+    for (int k = image->width / 30, y = 0; y < image->height; ++y)
+      for (int x = 0; x < image->width * 3; ++x)  // each colour of each pixel
+        sum[(y / k * 30 + x / 3 / k) * 3 + x % 3] +=
+            (image == &a ? kb * kb : -ka * ka) * (image->At(x / 3, y) >> 8 * (x % 3) & 255);
+  for (long& v : sum) v = labs(v);
+  return static_cast<double>(*std::max_element(sum.begin(), sum.end())) / (ka * ka * kb * kb);
+}
 
 // The menus as text, "*" after an item with a check mark.
 std::wstring Menus(HMENU menu) {
   std::wstring out;
-  for (UINT i = 0; i < static_cast<UINT>(GetMenuItemCount(menu)); ++i) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
-    HMENU sub = GetSubMenu(menu, static_cast<int>(i));
-    out += text + std::wstring((GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) ? L"* " : L" ") +
-           (sub ? L"(" + Menus(sub) + L") " : L"");
+    out += text + std::wstring(GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED ? L"* " : L" ");
+    if (HMENU sub = GetSubMenu(menu, i)) out += L"(" + Menus(sub) + L") ";
   }
   return out;
 }
 
-// A key (in a), a button release after a press on the board (at a, b), or menu a's item b.
+// What the screen shows after a key (in a), a button release after a press on the board (at a, b), menu
+// a's item b, or a move to a screen of another dpi.
 struct Step {
-  const char* what;
+  const char *what, *board;
   UINT message;
-  int a, b;
-  MenuItem item;
-  const char* board;
+  int a, b, dpi;
 };
 const Step kSteps[] = {
-    {"&Nerd God", WM_COMMAND, 1, 4, MenuItem::Hardest, "........."},
-    {"&2 Player", WM_COMMAND, 0, 2, MenuItem::TwoPlayer, "........."},
-    {"keypad 5 opens with X in the centre", WM_KEYDOWN, VK_NUMPAD5, 0, {}, "....X...."},
-    {"right button at x=100 goes to the left column", WM_RBUTTONUP, 100, 150, {}, "...OX...."},
-    {"Home places X top left", WM_KEYDOWN, VK_HOME, 0, {}, "X..OX...."},
-    {"a release dragged off the top is ignored", WM_LBUTTONUP, 250, -30, {}, "X..OX...."},
-    {"a release dragged past the right edge is ignored", WM_LBUTTONUP, 460, 50, {}, "X..OX...."},
-    {"middle button at (300, 300) is the last cell", WM_MBUTTONUP, 300, 300, {}, "X..OX...O"},
-    {"Page Up places X top right", WM_KEYDOWN, VK_PRIOR, 0, {}, "X.XOX...O"},
-    {"O below the centre", WM_LBUTTONUP, 150, 250, {}, "X.XOX..OO"},
-    {"Up completes X's top row: counted, next game", WM_KEYDOWN, VK_UP, 0, {}, "........."},
-    {"&1 Player", WM_COMMAND, 0, 1, MenuItem::OnePlayer, "........."},
+    {"&Nerd God", ".........", WM_COMMAND, 1, 4, 96},
+    {"&2 Player", ".........", WM_COMMAND, 0, 2, 96},
+    {"right button", "...O.....", WM_RBUTTONUP, 50, 150, 96},
+    {"keypad 5 on the board", "...OX....", WM_KEYDOWN, VK_NUMPAD5, 0, 96},
+    {"moved to a screen of 144 dpi", "...OX....", WM_DPICHANGED, 0, 0, 144},
+    {"a click at 144 dpi, in that screen's pixels", "...OX..O.", WM_LBUTTONUP, 180, 400, 144},
+    {"Home at 144 dpi", "X..OX..O.", WM_KEYDOWN, VK_HOME, 0, 144},
+    {"moved to a screen of 192 dpi", "X..OX..O.", WM_DPICHANGED, 0, 0, 192},
+    {"a middle-button click at 192 dpi", "X..OXO.O.", WM_MBUTTONUP, 500, 300, 192},
 };
 
-TEST(Win32Window, PlaysTheSameGameAsTheNullToolkit) {
-  Twin twin;
-  HWND frame = twin.window.frame(), board = twin.window.board();
-  const std::wstring menus =
-      L"&File (&Restart &1 Player* &2 Player E&xit ) &Difficulty (&Silly Putty &Beaver ";
-  EXPECT_EQ(Menus(GetMenu(frame)), menus + L"&Induhvidual* &Wiz Kid &Nerd God ) ");
+TEST(Win32Window, PlaysThroughItsMessagesAtEachScreenScale) {
+  Win32Toolkit window{GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE};
+  ManualClock clock;
+  ScriptedRandom random;
+  Game game{window, clock, random};
+  App app{game, window};
+  window.SetApp(&app), app.Main();  // as the program starts, but nothing waits
+  HWND frame = window.frame(), board = window.board();
+  SetFocus(frame);  // as when the window is activated, at start or after a switch to another window
   EXPECT_EQ(GetFocus(), board) << "keys reach the board without a click first";
-  EXPECT_EQ(twin.window.BoardImage(), twin.null.toolkit.board);
   for (const Step& s : kSteps) {
-    if (s.message == WM_COMMAND) {
+    RECT suggested{0, 0, 302 * s.dpi / 96, 340 * s.dpi / 96}, client;  // the frame grows to this client area
+    if (s.message == WM_COMMAND)
       SendMessageW(frame, WM_COMMAND, GetMenuItemID(GetSubMenu(GetMenu(frame), s.a), s.b), 0);
-      twin.null.app.OnMenu(s.item);
-    } else if (s.message == WM_KEYDOWN) {
+    else if (s.message == WM_KEYDOWN)
       SendMessageW(board, WM_KEYDOWN, static_cast<WPARAM>(s.a), 1);
-      twin.null.app.picMain_KeyDown(static_cast<std::int16_t>(s.a), 0);
-    } else {
-      SendMessageW(board, s.message - 1, 0, MAKELPARAM(150, 150));
-      SendMessageW(board, s.message, 0, MAKELPARAM(static_cast<WORD>(s.a), static_cast<WORD>(s.b)));
-      twin.null.app.picMain_MouseUp(1, 0, static_cast<float>(s.a), static_cast<float>(s.b));
-    }
-    wchar_t caption[64] = {};
-    GetWindowTextW(frame, caption, 64);
-    EXPECT_EQ(test::BoardString(twin.game), s.board) << s.what;
-    EXPECT_EQ(twin.window.BoardImage(), twin.null.toolkit.board) << s.what;
-    EXPECT_EQ(Utf8FromWide(caption), twin.null.toolkit.caption) << s.what;
+    else if (s.message == WM_DPICHANGED)
+      SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(s.dpi, s.dpi), reinterpret_cast<LPARAM>(&suggested));
+    else  // a press on the board, then the release wherever it happens
+      SendMessageW(board, s.message - 1, 0, MAKELPARAM(150, 150)),
+          SendMessageW(board, s.message, 0, MAKELPARAM(static_cast<WORD>(s.a), static_cast<WORD>(s.b)));
+    GetClientRect(frame, &client);
+    EXPECT_EQ(client.right * 1000 + client.bottom, 302 * s.dpi / 96 * 1000 + 340 * s.dpi / 96) << s.what;
+    const Image shown = Screen(board, 300 * s.dpi / 96), expected = Board(s.dpi > 96 ? 2 : 1, s.board);
+    EXPECT_LE(BlockDifference(shown, expected), s.dpi == 144 ? 16 : 0) << s.what;  // 144: 2x, smoothed
   }
-  EXPECT_EQ(Menus(GetMenu(frame)), menus + L"&Induhvidual &Wiz Kid &Nerd God* ) ");
+  EXPECT_EQ(Menus(GetMenu(frame)),
+            L"&File (&Restart &1 Player &2 Player* E&xit ) &Difficulty ("
+            L"&Silly Putty &Beaver &Induhvidual &Wiz Kid &Nerd God* ) ");
   EXPECT_EQ(GetCapture(), nullptr) << "capture ends with the release";
+  wchar_t notice[64] = {};
+  GetWindowTextW(FindWindowExW(frame, nullptr, L"STATIC", nullptr), notice, 64);
+  EXPECT_EQ(std::wstring(notice), L"Mouse plays O, keypad plays X. F2:\u00a0new\u00a0match.");
 }
 
 // Assistive technology's view through OLEACC: nine cells named where they show, and a press that is a release.
 TEST(Win32Window, BoardOfNineCellsForAssistiveTechnology) {
   const wchar_t* const kPlaces[9] = {L"top left",    L"top centre", L"top right",     L"middle left", L"centre",
                                      L"middle right", L"bottom left", L"bottom centre", L"bottom right"};
-  Twin twin;
+  Win32Toolkit window{GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE};
+  ManualClock clock;
+  ScriptedRandom random;
+  Game game{window, clock, random};
+  App app{game, window};
+  window.SetApp(&app), app.Main();
+  test::Rig null;
+  null.Started();
   IAccessible* board = nullptr;
   auto Said = [&board](HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*), VARIANT cell) {
     BSTR text = nullptr;
     const std::wstring out = (board->*ask)(cell, &text) == S_OK && text ? text : L"(none)";
     return SysFreeString(text), out;
   };
-  ASSERT_EQ(AccessibleObjectFromWindow(twin.window.board(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+  ASSERT_EQ(AccessibleObjectFromWindow(window.board(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&board)), S_OK);
   long count = 0, at[4] = {};
   EXPECT_TRUE(board->get_accChildCount(&count) == S_OK && count == 9) << count;
   POINT origin{0, 0};
-  ClientToScreen(twin.window.board(), &origin);
+  ClientToScreen(window.board(), &origin);
   VARIANT cell{}, role{};
   cell.vt = VT_I4;
   for (cell.lVal = 1; cell.lVal <= 9; ++cell.lVal) {
@@ -125,14 +158,14 @@ TEST(Win32Window, BoardOfNineCellsForAssistiveTechnology) {
   }
   cell.lVal = 2;  // top centre: a press that mixed rows and columns would land elsewhere
   EXPECT_EQ(board->accDoDefaultAction(cell), S_OK);
-  twin.null.app.picMain_MouseUp(1, 0, 150, 50);
+  null.app.picMain_MouseUp(1, 0, 150, 50);
   // The press is posted: the messages run until the cell's name tells of the O, or ten seconds pass.
   for (const ULONGLONG end = GetTickCount64() + 10000; Said(&IAccessible::get_accName, cell) != L"top centre, O";) {
     ASSERT_LT(GetTickCount64(), end) << "the press never arrived";
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
   }
-  EXPECT_EQ(test::BoardString(twin.game), test::BoardString(twin.null.game)) << "the computer answered as to a release";
-  EXPECT_EQ(twin.window.BoardImage(), twin.null.toolkit.board) << "the screen shows what the release drew";
+  EXPECT_EQ(test::BoardString(game), test::BoardString(null.game)) << "the computer answered as to a release";
+  EXPECT_EQ(BlockDifference(Screen(window.board(), 300), Board(1, test::BoardString(game))), 0) << "what it drew";
   board->Release();
 }
 
@@ -148,17 +181,13 @@ TEST(Win32Platform, FolderOfTheExecutableAndWideText) {
   EXPECT_EQ(WideFromUtf8(Utf8FromWide(wide)), wide);
 }
 
-// The Windows test stage runs this under each locale of the table, naming it in ZANDOR_LOCALE.
+// The Windows test stage runs this alone under each locale of the table, naming it in ZANDOR_LOCALE.
 TEST(Win32Platform, LogTimeInTheUsersRegionalFormat) {
-  const SYSTEMTIME when{2001, 12, 5, 14, 21, 26, 53, 0};  // two-digit day and month, read alike everywhere
-  const std::map<std::string, std::string> expected{{"en-US", "12/14/2001 9:26:53 PM"}, {"de-DE", "14.12.2001 21:26:53"}};
-  wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-  GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
-  const std::string user = Utf8FromWide(name), wanted = std::getenv("ZANDOR_LOCALE") ? std::getenv("ZANDOR_LOCALE") : user;
-  EXPECT_EQ(user, wanted);
-  if (expected.count(user)) {
-    EXPECT_EQ(RegionalDateTimeText(when), expected.at(user));
-  }
+  const std::map<std::string, std::string> expected{{"en-US", "12/14/2001 9:26:53 PM"},
+                                                    {"de-DE", "14.12.2001 21:26:53"}};
+  const char* locale = std::getenv("ZANDOR_LOCALE");
+  ASSERT_TRUE(locale && expected.count(locale)) << "ZANDOR_LOCALE names none of the table's locales";
+  EXPECT_EQ(RegionalDateTimeText({2001, 12, 5, 14, 21, 26, 53, 0}), expected.at(locale));
 }
 
 // zandor.exe's menus in the user's interface language, from its resources; run under English and German.

@@ -1,4 +1,4 @@
-# The core and window-logic tests, and a replay of the fuzzer's corpus, under AddressSanitizer and UBSan.
+# The core, window-logic and loss-log tests (unit_tests) under AddressSanitizer and UBSan.
 source "$ROOT/tools/lib.sh"
 cd "$ROOT"
 cmake --preset asan

@@ -7,6 +7,13 @@ fail() {
   exit 1
 }
 step() { echo "--- windows: $* ($(( $(date +%s) - stage_start )) s)"; }
+# A googletest run; a filter that selects no test fails like a failing test.
+gtest_run() {
+  local out
+  out=$("$@" 2>&1) || { echo "$out"; fail "$*: tests failed"; }
+  echo "$out"
+  grep -qE '^\[  PASSED  \] [1-9][0-9]* tests?\.' <<<"${out//$'\r'/}" || fail "$*: no test selected"
+}
 stage_start=$(date +%s)
 
 # No window procedure or window-data call may cast away a pointer's width: the 64-bit build would run
@@ -33,6 +40,9 @@ for dll in $imports; do
   esac
 done
 grep -q -- '-Werror' build/win32/ui/win32/CMakeFiles/zandor.dir/flags.make || fail "the release is not built with -Werror"
+# The art is drawn at build time into the resources: none of the art code, nor the null toolkit, goes in.
+art=$(grep -oE '[a-z_]+\.a\((artwork|image|null_toolkit)\.cpp\.obj\)' build/win32/ui/win32/zandor.map | sort -u || true)
+[ -z "$art" ] || fail "zandor.exe holds the art code: $art"
 # The x87 unit keeps extra bits, so a draw such as 0.6f * 5 would compare above 3: the game's and the
 # computer's float arithmetic must run in SSE registers as on 64 bits. Loads and stores of the x87 stack
 # remain where the 32-bit calling convention returns a float in it.
@@ -74,8 +84,8 @@ step "the log's time in two regional formats"
 mkdir -p "$work/locale"
 for locale in en_US de_DE; do
   localedef -i $locale -f UTF-8 "$work/locale/$locale.UTF-8"
-  LOCPATH="$work/locale" LC_ALL=$locale.UTF-8 ZANDOR_LOCALE=${locale/_/-} DISPLAY="" /usr/lib/wine/wine64 \
-    build/win64/tests/win32/win32_tests.exe --gtest_filter='*RegionalFormat' --gtest_brief=1
+  gtest_run env LOCPATH="$work/locale" LC_ALL=$locale.UTF-8 ZANDOR_LOCALE=${locale/_/-} DISPLAY="" \
+    /usr/lib/wine/wine64 build/win64/tests/win32/win32_tests.exe --gtest_filter='*RegionalFormat' --gtest_brief=1
 done
 
 step "the real window under Wine and Xvfb"
@@ -90,7 +100,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 # An English interface, as Wine takes it from the locale; then the program's menus under a German one.
-LC_ALL=C.UTF-8 ctest --test-dir build/win64 -L window --output-on-failure
+LC_ALL=C.UTF-8 ctest --test-dir build/win64 -L window --no-tests=error --output-on-failure
 german=$(LOCPATH="$work/locale" LC_ALL=de_DE.UTF-8 /usr/lib/wine/wine64 build/win64/tests/win32/win32_tests.exe \
   --gtest_filter='*UsersLanguage' --gtest_brief=1) || fail "the menus under a German interface: $german"
 grep -q 'PASSED.*1 test' <<<"$german" || fail "no test of the German menus ran: $german"

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "game/toolkit.h"
 #include "ui/image.h"
@@ -32,11 +31,6 @@ class DibSurface {
                 RasterOp op);
   // A solid line with a round pen of this width, between points rounded to whole pixels.
   void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour, int penWidth);
-
-  // The pixels as an image (0x00RRGGBB), after GDI has finished its pending drawing.
-  Image ToImage() const;
-  // Writes the picture as a 24-bit BMP file; the file appears whole or not at all.
-  bool SaveBmp(const std::wstring& path) const;
 
  private:
   int width_;

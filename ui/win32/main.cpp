@@ -13,8 +13,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zandor::SystemClock clock;
   zandor::StdRandom random;
   zandor::Win32Toolkit toolkit(instance, showCommand);
-  // Set only by the window tests, which read the board back from this folder.
-  if (const wchar_t* dump = _wgetenv(L"ZANDOR_TEST_DUMP"); dump && *dump) toolkit.SetDumpFolder(dump);
   zandor::Win32LossLogEnv logEnv;
   zandor::Game game(toolkit, clock, random, &logEnv);
   zandor::App app(game, toolkit);

@@ -5,7 +5,6 @@
 
 #include "game/game.h"
 #include "ui/app.h"
-#include "ui/artwork.h"
 #include "ui/board_words.h"
 #include "ui/menu_texts.h"
 #include "ui/notice.h"
@@ -47,20 +46,6 @@ Win32Toolkit* ToolkitOf(HWND window, UINT message, LPARAM lParam) {
   return reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-bool WriteWholeFile(const std::wstring& path, const std::string& text) {
-  const std::wstring temporary = path + L".part";
-  HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-            written == text.size();
-  ok = CloseHandle(handle) && ok;
-  if (ok) ok = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-  if (!ok) DeleteFileW(temporary.c_str());
-  return ok;
-}
-
 // The window's DPI where Windows tells it (Windows 10 on), the screen's otherwise; looked up at run time so
 // the program still starts on older Windows.
 UINT DpiOf(HWND window) {
@@ -76,14 +61,14 @@ UINT DpiOf(HWND window) {
 }
 
 // The artwork compiled in at build time (a 24-bit bottom-up bitmap), as a surface: the program draws nothing
-// at start. Test programs carry no resources and draw it instead.
+// at start, and carries no code that could.
 std::unique_ptr<DibSurface> ArtworkSurface(HINSTANCE instance, int scale) {
   HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(scale > 1 ? IDB_ART2X : IDB_ART1X), RT_BITMAP);
   HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
   const auto* info = loaded ? static_cast<const BITMAPINFOHEADER*>(LockResource(loaded)) : nullptr;
   if (!info || info->biBitCount != 24 || info->biWidth != kArtWidth * scale ||
       info->biHeight != kArtHeight * scale)
-    return std::make_unique<DibSurface>(MakeArtwork(scale));
+    throw std::runtime_error("the artwork is missing from the program's resources");
   const auto* bits = reinterpret_cast<const unsigned char*>(info) + info->biSize;
   const std::size_t row = static_cast<std::size_t>(info->biWidth * 3 + 3) & ~std::size_t{3};
   Image art(info->biWidth, info->biHeight);
@@ -224,8 +209,6 @@ void Win32Toolkit::ShowWindow() {
     ::ShowWindow(frame_, SW_SHOW);
   }
   UpdateWindow(frame_);
-  // The window has moved since the last refresh: the tests need its new place.
-  if (!dumpFolder_.empty()) Dump();
 }
 
 void Win32Toolkit::FocusWindow() {
@@ -269,8 +252,6 @@ void Win32Toolkit::Refresh() {
   // thread goes idle (Wine does) shows them now, not after the pause that may follow.
   MsgWaitForMultipleObjectsEx(0, nullptr, 0, 0, 0);
   Announce();
-  ++refreshes_;
-  if (!dumpFolder_.empty()) Dump();
 }
 
 void Win32Toolkit::Announce() {
@@ -286,21 +267,6 @@ void Win32Toolkit::SetCaption(const std::string& text) { SetWindowTextW(frame_, 
 
 void Win32Toolkit::SetChecked(MenuItem item, bool checked) {
   CheckMenuItem(menu_, CommandOf(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void Win32Toolkit::Dump() {
-  if (!picture_) return;
-  picture_->SaveBmp(dumpFolder_ + L"\\board.bmp");
-  POINT origin{0, 0};
-  if (board_) ClientToScreen(board_, &origin);
-  std::string text = "refreshes " + std::to_string(refreshes_) + "\norigin " + std::to_string(origin.x) +
-                     " " + std::to_string(origin.y) + "\nchecked";
-  for (int i = 0; i < kMenuItemCount; ++i) {
-    const UINT state = GetMenuState(menu_, CommandOf(static_cast<MenuItem>(i)), MF_BYCOMMAND);
-    text += (state != static_cast<UINT>(-1) && (state & MF_CHECKED)) ? " 1" : " 0";
-  }
-  text += "\n";
-  WriteWholeFile(dumpFolder_ + L"\\window.txt", text);
 }
 
 void Win32Toolkit::MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam) {

@@ -28,9 +28,6 @@ class Win32Toolkit final : public Toolkit {
 
   // The handlers that window events go to; events before this is set are dropped.
   void SetApp(App* app) { app_ = app; }
-  // For the window tests: after every refresh, the board is saved as board.bmp and the window's
-  // on-screen position and menu check marks as window.txt in this folder.
-  void SetDumpFolder(std::wstring folder) { dumpFolder_ = std::move(folder); }
 
   void BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) override;
   void Refresh() override;
@@ -44,8 +41,6 @@ class Win32Toolkit final : public Toolkit {
   std::string ProgramFolder() override;
 
   HWND frame() const { return frame_; }
-  // picMain's picture, for tests; empty before the window exists.
-  Image BoardImage() const { return picture_ ? picture_->ToImage() : Image(); }
   HWND board() const { return board_; }
 
   static constexpr int kClientWidth = 302;
@@ -62,7 +57,6 @@ class Win32Toolkit final : public Toolkit {
   void MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
   // Tells assistive technology what the last refresh changed; costs nothing when none listens.
   void Announce();
-  void Dump();
   // Screen scale: the window's DPI over 96. The board is drawn from the art of scale 1, or 2 on any finer
   // screen, and shown resized smoothly where the two differ.
   void ApplyDpi(UINT dpi);
@@ -89,8 +83,6 @@ class Win32Toolkit final : public Toolkit {
   BoardAccessible* accessible_ = nullptr;  // made when assistive technology first asks for the board
   bool comStarted_ = false;
   bool shownBefore_ = false;
-  std::wstring dumpFolder_;
-  unsigned refreshes_ = 0;
 };
 
 }  // namespace zandor
