@@ -252,6 +252,7 @@ TEST(LossLogWriters, WritersKilledMidWriteLeaveTheOldTextAndNoLock) {
     midWrite += heard == killAfter && WIFSIGNALED(status) && copy == std::min(killAfter * kSlice, size);
     ASSERT_EQ(Read(r.Log()), old) << "changed by a writer killed after slice " << killAfter;
   }
+  RecordProperty("kills_mid_write", midWrite);
   EXPECT_GE(midWrite, 190) << "of 200 kills landed inside the write";
   r.report = -1;
   WriteLossLog(r.rig.game);
