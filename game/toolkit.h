@@ -50,6 +50,15 @@ class Toolkit {
 
   // Folder of the program's own executable, as the platform gives it.
   virtual std::string ProgramFolder() = 0;
+
+  // Assistive technology. Nothing is worked out for it while this is false.
+  virtual bool AccessibilityActive() = 0;
+  // Called once an input has been handled, while assistive technology listens: the cells whose names
+  // changed (a bit per cell, 1 << cell) and what is to be said without moving the focus ("" for nothing).
+  virtual void Announce(const std::string& text, unsigned changedCells) = 0;
+  // The keyboard's cell, which assistive technology sees as the focused one; it is drawn on the board
+  // only once the player has moved it, so a mouse player's board stays as it is.
+  virtual void SetCursor(int cell, bool drawn) = 0;
 };
 
 }  // namespace zandor

@@ -1,7 +1,7 @@
 // The window's handlers: start-up, mode and level commands, and mouse and key input mapped to cells.
 #include "ui/app.h"
 
-#include <cmath>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,17 +14,6 @@
 namespace zandor {
 
 namespace {
-
-// A board position of a release, or -1: (p - 50) / 100 rounded half to even, so pixel 100 falls
-// to the left column and 200 to the right one.
-int CellFromPixel(float p) {
-  const double v = (static_cast<double>(p) - 50.0) / 100.0;
-  const double whole = std::floor(v);
-  const double fraction = v - whole;
-  double rounded = whole;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) rounded = whole + 1;
-  return static_cast<int>(rounded);
-}
 
 constexpr MenuItem kLevelItems[5] = {MenuItem::Easiest, MenuItem::Easy, MenuItem::Medium, MenuItem::Hard,
                                      MenuItem::Hardest};
@@ -112,8 +101,13 @@ void App::Main() {
   SetDifficulty(3);
   Window();
   game_.NewMatch();
+  Window().SetCursor(cursor_, false);
   Window().ShowWindow();
   Window().FocusWindow();
+  // The opening board is read from the window itself; only what follows is announced.
+  narrator_.Reset();
+  BoardShown();
+  if (toolkit_.AccessibilityActive()) narrator_.Take(game_);
 }
 
 void App::InitAppFolder() {
@@ -149,33 +143,70 @@ void App::mnuExit_Click() { Window().CloseAndExit(); }
 
 void App::OnMenu(MenuItem item) {
   switch (item) {
-    case MenuItem::Restart: return mnuRestart_Click();
-    case MenuItem::OnePlayer: return mnu1Ply_Click();
-    case MenuItem::TwoPlayer: return mnu2Ply_Click();
+    case MenuItem::Restart: mnuRestart_Click(); break;
+    case MenuItem::OnePlayer: mnu1Ply_Click(); break;
+    case MenuItem::TwoPlayer: mnu2Ply_Click(); break;
     case MenuItem::Exit: return mnuExit_Click();
-    case MenuItem::Easiest: return mnuEasiest_Click();
-    case MenuItem::Easy: return mnuEasy_Click();
-    case MenuItem::Medium: return mnuMedium_Click();
-    case MenuItem::Hard: return mnuHard_Click();
-    case MenuItem::Hardest: return mnuHardest_Click();
+    case MenuItem::Easiest: mnuEasiest_Click(); break;
+    case MenuItem::Easy: mnuEasy_Click(); break;
+    case MenuItem::Medium: mnuMedium_Click(); break;
+    case MenuItem::Hard: mnuHard_Click(); break;
+    case MenuItem::Hardest: mnuHardest_Click(); break;
   }
+  Speak();
 }
 
 void App::picMain_MouseUp(std::int16_t, std::int16_t, float x, float y) {
   if (game_.GameOver) return;
   // Only releases on the board count: beyond its right or bottom edge (after a drag), or at a
   // position that is no number at all, a release is ignored like one at x <= 0.
-  if (!(x > 0 && y > 0 && x <= kBoardSize && y <= kBoardSize)) return;
-  const int row = CellFromPixel(y);
-  const int column = CellFromPixel(x);
-  game_.PlaceMark(static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(row), kO);
+  const int cell = CellAtPixel(x, y);
+  if (cell < 0) return;
+  Place(cell, kO);
+  Speak();
 }
 
-void App::HandleKey(std::int16_t keyCode, std::int16_t) {
+void App::PressCell(int cell) {
+  if (cell >= 0 && cell < 9)
+    picMain_MouseUp(1, 0, BoardNarrator::CellCentre(cell % 3), BoardNarrator::CellCentre(cell / 3));
+}
+
+void App::HandleKey(std::int16_t keyCode, std::int16_t shift) {
   if (keyCode >= keys::kNumPad1 && keyCode <= keys::kNumPad9 && (game_.OnePlayer || game_.GameOver)) return;
-  if (keyCode == keys::kF2) return game_.NewMatch();
+  if (keyCode == keys::kTab) {
+    // Reading order, wrapping; Shift goes back.
+    cursor_ = (cursor_ + ((shift & keys::kShiftBit) != 0 ? 8 : 1)) % 9;
+    Window().SetCursor(cursor_, true);
+    return Speak();
+  }
+  // Space and Enter play O on the keyboard's cell exactly as a release over it would.
+  if (keyCode == keys::kSpace || keyCode == keys::kReturn) return PressCell(cursor_);
+  if (keyCode == keys::kF2) {
+    game_.NewMatch();
+    return Speak();
+  }
   for (const auto& key : keys::kCellKeys)
-    if (keyCode == key.keypad || keyCode == key.navigation) return game_.PlaceMark(key.x, key.y, kX);
+    if (keyCode == key.keypad || keyCode == key.navigation) {
+      Place(key.y * 3 + key.x, kX);
+      return Speak();
+    }
+}
+
+void App::Place(int cell, std::uint8_t mark) {
+  const std::array<std::uint8_t, 9> before = game_.Board;
+  game_.PlaceMark(static_cast<std::uint8_t>(cell % 3), static_cast<std::uint8_t>(cell / 3), mark);
+  // An accepted move always changes the board: its mark, or the next game after the last one.
+  if (game_.Board == before && toolkit_.AccessibilityActive()) narrator_.Refused(game_, cell, mark);
+}
+
+void App::BoardShown() {
+  if (toolkit_.AccessibilityActive()) narrator_.Update(game_);
+}
+
+void App::Speak() {
+  if (!loaded_ || !toolkit_.AccessibilityActive()) return;
+  const BoardNarrator::Said said = narrator_.Take(game_);
+  toolkit_.Announce(said.text, said.changed);
 }
 
 }  // namespace zandor

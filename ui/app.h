@@ -9,6 +9,7 @@
 
 #include "game/game.h"
 #include "game/toolkit.h"
+#include "ui/board_narrator.h"
 
 namespace zandor {
 
@@ -64,16 +65,30 @@ class App {
   void Form_KeyDown(std::int16_t keyCode, std::int16_t shift) { HandleKey(keyCode, shift); }
   void HandleKey(std::int16_t keyCode, std::int16_t shift);
 
+  // Front ends call this each time the board is put on screen, so assistive technology hears what it shows.
+  void BoardShown();
+  // Plays O on a cell as a release at its centre does: assistive technology's press of a cell.
+  void PressCell(int cell);
+  int cursor() const { return cursor_; }
+  BoardNarrator& narrator() { return narrator_; }
+
   Game& game() { return game_; }
   void SetEnvironment(EnvLookup env) { env_ = std::move(env); }
 
  private:
   // The window is created on first use, and its load handler runs before that use goes on.
   Toolkit& Window();
+  // Ends each input: what the board showed during it goes to assistive technology in one piece, so a
+  // result is never cut off by the next game's opening move.
+  void Speak();
+  // A refused move is said too, since nothing on the board shows it.
+  void Place(int cell, std::uint8_t mark);
 
   Game& game_;
   Toolkit& toolkit_;
   bool loaded_ = false;
+  BoardNarrator narrator_;
+  int cursor_ = 0;
   EnvLookup env_ = ProcessEnvironment;
 };
 

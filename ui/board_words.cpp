@@ -17,21 +17,33 @@ constexpr const char* kPlaces[9] = {
     QT_TRANSLATE_NOOP("Board", "bottom right"),
 };
 
-constexpr const char* kLineNames[8] = {
-    QT_TRANSLATE_NOOP("Board", "top row"),
-    QT_TRANSLATE_NOOP("Board", "middle row"),
-    QT_TRANSLATE_NOOP("Board", "bottom row"),
-    QT_TRANSLATE_NOOP("Board", "left column"),
-    QT_TRANSLATE_NOOP("Board", "middle column"),
-    QT_TRANSLATE_NOOP("Board", "right column"),
-    QT_TRANSLATE_NOOP("Board", "diagonal from top left"),
-    QT_TRANSLATE_NOOP("Board", "diagonal from top right"),
+// %1 is O or X in every sentence below.
+constexpr const char* kTook[9] = {
+    QT_TRANSLATE_NOOP("Board", "%1 took the top left."),    QT_TRANSLATE_NOOP("Board", "%1 took the top centre."),
+    QT_TRANSLATE_NOOP("Board", "%1 took the top right."),   QT_TRANSLATE_NOOP("Board", "%1 took the middle left."),
+    QT_TRANSLATE_NOOP("Board", "%1 took the centre."),      QT_TRANSLATE_NOOP("Board", "%1 took the middle right."),
+    QT_TRANSLATE_NOOP("Board", "%1 took the bottom left."), QT_TRANSLATE_NOOP("Board", "%1 took the bottom centre."),
+    QT_TRANSLATE_NOOP("Board", "%1 took the bottom right."),
+};
+
+constexpr const char* kWins[8] = {
+    QT_TRANSLATE_NOOP("Board", "%1 wins: top row."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: middle row."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: bottom row."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: left column."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: middle column."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: right column."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: diagonal from top left."),
+    QT_TRANSLATE_NOOP("Board", "%1 wins: diagonal from top right."),
 };
 
 Translator& Current() {
   static Translator translator;
   return translator;
 }
+
+// The mark as it is filled into a sentence: the letter itself, the same in every language.
+std::string Letter(std::uint8_t mark) { return mark == 1 ? "O" : "X"; }
 
 }  // namespace
 
@@ -72,11 +84,8 @@ std::string CellName(int cell, std::uint8_t mark) {
   return Fill(Tr(QT_TRANSLATE_NOOP("Board", "%1, %2")), Place(cell), Mark(mark));
 }
 
-std::string LineName(int line) { return line >= 0 && line < 8 ? Tr(kLineNames[line]) : std::string(); }
-
 std::string Took(std::uint8_t mark, int cell) {
-  //: %1 is O or X, %2 a cell's place such as "top left".
-  return Fill(Tr(QT_TRANSLATE_NOOP("Board", "%1 took the %2.")), Mark(mark), Place(cell));
+  return cell >= 0 && cell < 9 ? Fill(Tr(kTook[cell]), Letter(mark)) : std::string();
 }
 
 std::string ToMove(std::uint8_t turn) {
@@ -86,12 +95,29 @@ std::string ToMove(std::uint8_t turn) {
 }
 
 std::string Wins(std::uint8_t mark, int line) {
-  //: %1 is O or X, %2 a line such as "top row".
-  return Fill(Tr(QT_TRANSLATE_NOOP("Board", "%1 wins: %2.")), Mark(mark), LineName(line));
+  return line >= 0 && line < 8 ? Fill(Tr(kWins[line]), Letter(mark)) : std::string();
 }
 
 std::string Draw() { return Tr(QT_TRANSLATE_NOOP("Board", "A draw: the board is full.")); }
 
 std::string NewGame() { return Tr(QT_TRANSLATE_NOOP("Board", "New game.")); }
+
+std::string Score(int o, int x) {
+  //: The match score after a game: %1 is O's wins, %2 X's.
+  return Fill(Tr(QT_TRANSLATE_NOOP("Board", "Score: O %1, X %2.")), std::to_string(o), std::to_string(x));
+}
+
+std::string Taken() { return Tr(QT_TRANSLATE_NOOP("Board", "That cell is taken.")); }
+
+std::string NotTurn(std::uint8_t mark) {
+  return Fill(Tr(QT_TRANSLATE_NOOP("Board", "It is not %1's turn.")), Letter(mark));
+}
+
+std::string Join(const std::string& first, const std::string& second) {
+  if (first.empty()) return second;
+  if (second.empty()) return first;
+  //: How two sentences follow each other when they are said together: %1 the first, %2 the second.
+  return Fill(Tr(QT_TRANSLATE_NOOP("Board", "%1 %2")), first, second);
+}
 
 }  // namespace zandor::words

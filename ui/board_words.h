@@ -23,7 +23,7 @@ std::string Fill(const std::string& pattern, const std::string& first, const std
 
 // The board itself: "Board".
 std::string BoardName();
-// The name of a cell's action where the platform asks the program for it (Windows): "Press".
+// The name of a cell's action: "Press".
 std::string Press();
 // Where a cell is (cell = y * 3 + x): "top left" ... "bottom right"; "" for no cell.
 std::string Place(int cell);
@@ -31,14 +31,18 @@ std::string Place(int cell);
 std::string Mark(std::uint8_t mark);
 // A cell as it is read out: "top left, empty", "centre, X".
 std::string CellName(int cell, std::uint8_t mark);
-// A line in the order the game tests them: rows, columns, then the two diagonals.
-std::string LineName(int line);
 
-// The sentences of the board's description.
+// Whole sentences, one translatable entry each, so every language can build them its own way; only the
+// marks O and X, which never change form, are filled in.
 std::string Took(std::uint8_t mark, int cell);  // "X took the centre."
 std::string ToMove(std::uint8_t turn);          // "O to move.", "X to move.", "O or X to move."
-std::string Wins(std::uint8_t mark, int line);  // "O wins: top row."
+std::string Wins(std::uint8_t mark, int line);  // "O wins: top row." (lines in the game's order)
 std::string Draw();                             // "A draw: the board is full."
 std::string NewGame();                          // "New game."
+std::string Score(int o, int x);                // "Score: O 1, X 0."
+std::string Taken();                            // "That cell is taken."
+std::string NotTurn(std::uint8_t mark);         // "It is not O's turn."
+// Two sentences one after the other, as the language joins them ("A. B." in English, no blank in Japanese).
+std::string Join(const std::string& first, const std::string& second);
 
 }  // namespace zandor::words

@@ -6,6 +6,8 @@
 
 namespace zandor::keys {
 
+// Tab, Enter and Space move and play the keyboard's cell for O; the shift state's bit 1 is Shift.
+inline constexpr std::int16_t kTab = 9, kReturn = 13, kSpace = 32, kShiftBit = 1;
 inline constexpr std::int16_t kClear = 12, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kLeft = 37,
                               kUp = 38, kRight = 39, kDown = 40, kNumPad0 = 96, kNumPad1 = 97, kNumPad9 = 105,
                               kF2 = 113;

@@ -2,6 +2,7 @@
 #include "ui/null_toolkit.h"
 
 #include "game/game.h"
+#include "ui/app.h"
 #include "ui/artwork.h"
 
 namespace zandor {
@@ -11,6 +12,12 @@ NullToolkit::NullToolkit(bool drawPixels)
 
 void NullToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
   if (draw) Blit(board, x, y, width, height, artwork, srcX, srcY, op);
+  if (app != nullptr) app->narrator().NoteBitBlt(x, y, width, height, op);
+}
+
+void NullToolkit::Refresh() {
+  ++refreshes;
+  if (app != nullptr) app->BoardShown();
 }
 
 void NullToolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {

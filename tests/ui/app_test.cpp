@@ -57,8 +57,10 @@ TEST(Input, ReleasesAndKeysPlaceMarksWhereTheRulesAllow) {
   const struct { float x, y; int cell; } releases[] = {  // cell -1: ignored
       {250, 50, 2}, {100, 150, 3}, {200, 150, 5}, {300, 300, 8}, {100.01f, 300, 7}, {0.01f, 0.01f, 0}, {0, 150, -1},
       {150, 0, -1}, {300.01f, 150, -1}, {150, 300.01f, -1}, {-inf, 50, -1}, {nan, 150, -1}, {150, nan, -1}, {150, inf, -1}};
-  for (const auto& r : releases)
+  for (const auto& r : releases) {
     EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_MouseUp(1, 0, r.x, r.y); }), With(r.cell, 'O')) << r.x << "," << r.y;
+    EXPECT_EQ(CellAtPixel(r.x, r.y), r.cell) << "a screen reader names the cell a release there plays: " << r.x << "," << r.y;
+  }
   // Keypad digits 7, 5 and 3, then every navigation key, in keypad order; a top-row digit and keypad 0 place nothing.
   const struct { std::int16_t key; int cell; } keys[] = {
       {103, 0}, {101, 4}, {99, 8}, {keys::kHome, 0}, {keys::kUp, 1}, {keys::kPageUp, 2}, {keys::kLeft, 3}, {keys::kClear, 4},
@@ -100,32 +102,58 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
 #endif
 }
 
-// What assistive technology is told after each refresh: the mark, then the turn or the result with its line.
-TEST(BoardNarrator, SaysTheMarkAndTheTurnOrTheResult) {
-  const struct { const char *before, *after; std::uint8_t turn; const char* said; } cases[] = {
-      {".........", "....X....", kO, "X took the centre. O to move."},
-      {"XX.OO....", "XX.OOO...", kX, "O took the middle right. O wins: middle row."},
-      {"XO..O.X..", "XO..O.XO.", kX, "O took the bottom centre. O wins: middle column."},
-      {"XOO.X.O..", "XOO.X.O.X", kO, "X took the bottom right. X wins: diagonal from top left."},
-      {"XXO.O....", "XXO.O.O..", kX, "O took the bottom left. O wins: diagonal from top right."},
-      {"OXOOXXXO.", "OXOOXXXOO", 0, "O took the bottom right. A draw: the board is full."},
-      {"OO.XX....", "OOOXX....", kX, "O took the top right. O wins: top row."},
-      {nullptr, ".........", kX, "O wins: top row. New game. X to move."},  // the whole board copied afresh
-      {nullptr, ".........", 0, "New game. O or X to move."},
+// What a screen reader hears after each input: every move and reply, the result with its line and the score,
+// whose turn it is, refusals; the keyboard's cell for O moves by Tab and plays by Space and Enter.
+TEST(Narration, EachInputIsSaidWholeOnceHandled) {
+  enum Kind { Release, Key, ShiftKey, Menu, Position };
+  const struct { Kind kind; int arg; const char* said; const char* board; } steps[] = {
+      {Key, keys::kTab, "", "........."},  // cursor to the top centre; nothing to say but its focus
+      {ShiftKey, keys::kTab, "", "........."},
+      {ShiftKey, keys::kTab, "", "........."},  // wraps back to the bottom right
+      {Key, keys::kSpace, "O took the bottom right. X took the centre. O to move.", "....X...O"},
+      {Key, keys::kReturn, "That cell is taken. O to move.", "....X...O"},
+      {Key, keys::kUp, "It is not X's turn. O to move.", "....X...O"},
+      {Release, 150 * 1000 + 150, "That cell is taken. O to move.", "....X...O"},  
+      {Position, kO, "", "OO.XX...."},
+      {Release, 250 * 1000 + 100, "O took the top right. O wins: top row. Score: O 1, X 0. New game. "
+                                  "X took the top left. O to move.", "X........"},
+      {Menu, int(MenuItem::TwoPlayer), "Score: O 0, X 0. New game. O or X to move.", "........."},
+      {Key, 105, "X took the top right. O to move.", "..X......"},
+      {Key, 101, "It is not X's turn. O to move.", "..X......"},
+      {Release, 300 * 1000 + 300, "O took the bottom right. X to move.", "..X.....O"},
+      {Release, 1 * 1000 + 1, "It is not O's turn. X to move.", "..X.....O"},
+      {Position, kX, "", "OXOOXXXO."},
+      {Key, keys::kPageDown, "X took the bottom right. A draw: the board is full. Score: O 0, X 0. New game. "
+                             "O or X to move.", "........."},
+      {Key, keys::kF2, "Score: O 0, X 0. New game. O or X to move.", "........."},
   };
-  BoardNarrator narrator;
-  GameState state;
-  const char* shown = ".........";
-  for (const auto& c : cases) {
-    unsigned changed = 0;
-    for (int i = 0; i < 9; ++i) changed |= (c.before ? c.before : shown)[i] == c.after[i] ? 0u : 1u << i;
-    shown = c.after;
-    if (c.before) SetBoard(state, c.before), narrator.Update(state);
-    if (!c.before) narrator.NoteBitBlt(0, 0, kBoardSize, kBoardSize, RasterOp::SrcCopy);
-    SetBoard(state, c.after, c.turn);
-    EXPECT_EQ(narrator.Update(state), changed) << c.after;
-    EXPECT_EQ(narrator.Description(), c.said) << c.after;
+  Rig rig;
+  rig.toolkit.app = &rig.app;
+  rig.toolkit.listening = true;
+  rig.Started();
+  EXPECT_EQ(rig.toolkit.cursor * 10 + rig.toolkit.cursorDrawn, 0) << "top left, not drawn until Tab is used";
+  const int cursors[] = {1, 0, 8};
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const auto& s = steps[i];
+    rig.toolkit.said.clear();
+    if (s.kind == Position) {
+      SetBoard(rig.game, s.board, s.arg);
+      rig.app.BoardShown();  // taken in silently
+    }
+    if (s.kind == Release) rig.app.picMain_MouseUp(1, 0, float(s.arg / 1000), float(s.arg % 1000));
+    if (s.kind == Key || s.kind == ShiftKey) rig.app.HandleKey(static_cast<std::int16_t>(s.arg), s.kind == ShiftKey);
+    if (s.kind == Menu) rig.app.OnMenu(static_cast<MenuItem>(s.arg));
+    EXPECT_TRUE(i >= 3 || rig.toolkit.cursor * 10 + rig.toolkit.cursorDrawn == cursors[i] * 10 + 1) << i;
+    EXPECT_EQ(rig.toolkit.said, s.said[0] ? std::vector<std::string>{s.said} : std::vector<std::string>{}) << i;
+    EXPECT_EQ(BoardString(rig.game), s.board) << i;
   }
+  // Nothing is built or sent while nobody listens.
+  Rig quiet;
+  quiet.toolkit.app = &quiet.app;
+  quiet.Started();
+  quiet.app.picMain_MouseUp(1, 0, 50, 50);
+  quiet.app.HandleKey(keys::kF2, 0);
+  EXPECT_EQ(quiet.toolkit.said.size() + quiet.toolkit.renamed + quiet.app.narrator().Description().size(), 0u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 
+#include "ui/app.h"
 #include "ui/board_narrator.h"
 #include "ui/board_words.h"
 #include "ui/qt/qt_toolkit.h"
@@ -31,7 +32,7 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return Say(words::BoardName());
-    if (t == QAccessible::Description) return Say(board()->narrator.Description());
+    if (t == QAccessible::Description && board()->app()) return Say(board()->app()->narrator().Description());
     return QAccessibleWidget::text(t);
   }
   int childCount() const override { return 9; }
@@ -39,7 +40,7 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = board()->mapFromGlobal(QPoint(x, y));
-    const int cell = BoardNarrator::CellAt(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const int cell = CellAtPixel(static_cast<float>(at.x()), static_cast<float>(at.y()));
     return cell < 0 ? nullptr : child(cell);
   }
 
@@ -87,7 +88,7 @@ class CellAccessible final : public QAccessibleInterface,
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name && board_ ? Say(board_->narrator.CellName(index_)) : QString();
+    return t == QAccessible::Name && board_ && board_->app() ? Say(board_->app()->narrator().CellName(index_)) : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

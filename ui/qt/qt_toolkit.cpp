@@ -1,6 +1,7 @@
 // The Qt window and toolkit: events become handler calls, drawing goes through QPainter onto the board image.
 #include "ui/qt/qt_toolkit.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -218,8 +219,13 @@ void PicMain::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PicMain::PressCell(int cell) {
-  if (app_ != nullptr && cell >= 0 && cell < 9)
-    app_->picMain_MouseUp(1, 0, BoardNarrator::CellCentre(cell % 3), BoardNarrator::CellCentre(cell / 3));
+  if (app_ != nullptr) app_->PressCell(cell);
+}
+
+void PicMain::SetCursor(int cell, bool drawn) {
+  cursor_ = cell;
+  cursorDrawn_ = drawn;
+  update();
 }
 
 // --- frmMain ---
@@ -384,17 +390,24 @@ void QtToolkit::CreateWindow() {
 void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
   if (!window_) return;
   window_->picMain->BitBlt(x, y, width, height, srcX, srcY, op);
-  window_->picMain->narrator.NoteBitBlt(x, y, width, height, op);
+  if (app_ != nullptr) app_->narrator().NoteBitBlt(x, y, width, height, op);
 }
 
 void QtToolkit::Refresh() {
   // Paints now rather than later: the caller may block straight after (the end-of-game hold).
   if (!window_) return;
   window_->picMain->repaint();
-  if (app_ == nullptr) return;
-  BoardNarrator& narrator = window_->picMain->narrator;
-  const unsigned changed = narrator.Update(app_->game());
-  AnnounceBoard(window_->picMain, changed, narrator.DescriptionChanged());
+  if (app_ != nullptr) app_->BoardShown();
+}
+
+bool QtToolkit::AccessibilityActive() { return QAccessible::isActive(); }
+
+void QtToolkit::Announce(const std::string& text, unsigned changedCells) {
+  if (window_) AnnounceBoard(window_->picMain, changedCells, !text.empty());
+}
+
+void QtToolkit::SetCursor(int cell, bool drawn) {
+  if (window_) window_->picMain->SetCursor(cell, drawn);
 }
 
 void QtToolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {

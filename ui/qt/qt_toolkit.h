@@ -59,9 +59,10 @@ class PicMain final : public QWidget {
   void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr, int penWidth);
   // What assistive technology's press of a cell does: a left release at the cell's centre.
   void PressCell(int cell);
-
-  // The board's words for assistive technology, brought up to date on each refresh.
-  BoardNarrator narrator;
+  App* app() const { return app_; }
+  // The keyboard's cell, and whether it is drawn.
+  void SetCursor(int cell, bool drawn);
+  int cursor() const { return cursor_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -78,6 +79,8 @@ class PicMain final : public QWidget {
   QImage shown_;  // the picture smoothly resized for a fractional scale
   bool shownStale_ = true;
   App* app_ = nullptr;
+  int cursor_ = 0;
+  bool cursorDrawn_ = false;
 };
 
 class frmMain final : public QMainWindow {
@@ -133,6 +136,9 @@ class QtToolkit final : public Toolkit {
   void FocusWindow() override;
   void CloseAndExit() override;
   std::string ProgramFolder() override;
+  bool AccessibilityActive() override;
+  void Announce(const std::string& text, unsigned changedCells) override;
+  void SetCursor(int cell, bool drawn) override;
 
   static constexpr int kPenWidth = 5;
 

@@ -226,7 +226,7 @@ std::string Win32Toolkit::ProgramFolder() { return Utf8FromWide(FolderOfModulePa
 void Win32Toolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, RasterOp op) {
   if (!picture_) return;  // no surfaces before the window exists
   Draw(log_.Blit(x, y, width, height, srcX, srcY, op));
-  narrator_.NoteBitBlt(x, y, width, height, op);
+  if (app_ != nullptr) app_->narrator().NoteBitBlt(x, y, width, height, op);
 }
 
 void Win32Toolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {
@@ -251,16 +251,22 @@ void Win32Toolkit::Refresh() {
   // A zero-length wait that dispatches nothing: a window system that batches painted pixels until the
   // thread goes idle (Wine does) shows them now, not after the pause that may follow.
   MsgWaitForMultipleObjectsEx(0, nullptr, 0, 0, 0);
-  Announce();
+  if (app_ != nullptr) app_->BoardShown();
 }
 
-void Win32Toolkit::Announce() {
-  if (board_ == nullptr || app_ == nullptr) return;
-  const unsigned changed = narrator_.Update(app_->game());
+// Someone listens once assistive technology has asked for the board's object.
+bool Win32Toolkit::AccessibilityActive() { return accessible_ != nullptr; }
+
+void Win32Toolkit::Announce(const std::string& text, unsigned changedCells) {
+  if (board_ == nullptr) return;
   for (LONG cell = 0; cell < 9; ++cell)
-    if (changed & (1u << cell)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, board_, OBJID_CLIENT, cell + 1);
-  if (narrator_.DescriptionChanged())
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, board_, OBJID_CLIENT, CHILDID_SELF);
+    if (changedCells & (1u << cell)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, board_, OBJID_CLIENT, cell + 1);
+  if (!text.empty()) NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, board_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Win32Toolkit::SetCursor(int cell, bool drawn) {
+  cursor_ = cell;
+  cursorDrawn_ = drawn;
 }
 
 void Win32Toolkit::SetCaption(const std::string& text) { SetWindowTextW(frame_, WideFromUtf8(text).c_str()); }
@@ -372,16 +378,14 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_MBUTTONUP: MouseUp(4, wParam, lParam); return 0;
     case WM_XBUTTONUP: MouseUp(GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? 8 : 16, wParam, lParam); return TRUE;
     case kPressCellMessage:  // assistive technology's press: the release a mouse makes at the cell's centre
-      if (app_ && wParam < 9)
-        app_->picMain_MouseUp(1, 0, BoardNarrator::CellCentre(static_cast<int>(wParam % 3)),
-                              BoardNarrator::CellCentre(static_cast<int>(wParam / 3)));
+      if (app_) app_->PressCell(static_cast<int>(wParam));
       return 0;
     case WM_GETOBJECT:
-      if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+      if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) && app_ != nullptr) {
         // COM carries the object to other processes; started here, so a game nobody reads never loads it.
         if (accessible_ == nullptr) {
           comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-          accessible_ = new BoardAccessible(window, narrator_);
+          accessible_ = new BoardAccessible(window, app_->narrator());
         }
         return LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
       }

@@ -39,6 +39,9 @@ class Win32Toolkit final : public Toolkit {
   void FocusWindow() override;
   void CloseAndExit() override;
   std::string ProgramFolder() override;
+  bool AccessibilityActive() override;
+  void Announce(const std::string& text, unsigned changedCells) override;
+  void SetCursor(int cell, bool drawn) override;
 
   HWND frame() const { return frame_; }
   HWND board() const { return board_; }
@@ -55,8 +58,6 @@ class Win32Toolkit final : public Toolkit {
   void RegisterClasses();
   HMENU BuildMenu();
   void MouseUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
-  // Tells assistive technology what the last refresh changed; costs nothing when none listens.
-  void Announce();
   // Screen scale: the window's DPI over 96. The board is drawn from the art of scale 1, or 2 on any finer
   // screen, and shown resized smoothly where the two differ.
   void ApplyDpi(UINT dpi);
@@ -79,7 +80,8 @@ class Win32Toolkit final : public Toolkit {
   double ratio_ = 1.0;
   int scale_ = 0;
   DrawLog log_;
-  BoardNarrator narrator_;
+  int cursor_ = 0;
+  bool cursorDrawn_ = false;
   BoardAccessible* accessible_ = nullptr;  // made when assistive technology first asks for the board
   bool comStarted_ = false;
   bool shownBefore_ = false;
