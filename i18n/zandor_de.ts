@@ -40,38 +40,6 @@
         <translation>unten rechts</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>obere Reihe</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>mittlere Reihe</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>untere Reihe</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>linke Spalte</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>mittlere Spalte</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>rechte Spalte</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>Diagonale von oben links</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>Diagonale von oben rechts</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 belegt das Feld %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>O ist am Zug.</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>O oder X ist am Zug.</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 gewinnt: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 belegt das Feld oben links.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 belegt das mittlere Feld oben.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 belegt das Feld oben rechts.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 belegt das Feld links in der Mitte.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 belegt das mittlere Feld.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 belegt das Feld rechts in der Mitte.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 belegt das Feld unten links.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 belegt das mittlere Feld unten.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 belegt das Feld unten rechts.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 gewinnt: obere Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 gewinnt: mittlere Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 gewinnt: untere Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 gewinnt: linke Spalte.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 gewinnt: mittlere Spalte.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 gewinnt: rechte Spalte.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 gewinnt: Diagonale von oben links.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 gewinnt: Diagonale von oben rechts.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Spielstand: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Dieses Feld ist schon belegt.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>%1 ist nicht am Zug.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -225,7 +269,12 @@
     <message>
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
-        <translation>Der Computer hat fünf Stufen, von Wackelpudding, das meist zufällig spielt, bis Nerdgott, der das nie tut. Die Partien folgen von selbst aufeinander, wer verliert, eröffnet die nächste, und die Titelleiste des Fensters zeigt den Spielstand des Matches. Macht der Computer wie üblich jeden Zug von X, ist Nerdgott unschlagbar. Sollten Sie ihn trotzdem schlagen, wird diese Partie Zug um Zug in ein kleines Protokoll geschrieben.</translation>
+        <translation>Der Computer hat fünf Stufen, vom Wackelpudding, der meist zufällig spielt, bis zum Nerdgott, der das nie tut. Die Partien folgen von selbst aufeinander, wer verliert, eröffnet die nächste, und die Titelleiste des Fensters zeigt den Spielstand des Matches. Macht der Computer wie üblich jeden Zug von X, ist Nerdgott unschlagbar. Sollten Sie ihn trotzdem schlagen, wird diese Partie Zug um Zug in ein kleines Protokoll geschrieben.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Eine laufende Partie</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,6 @@
         <translation>abajo a la derecha</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>fila de arriba</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>fila del medio</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>fila de abajo</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>columna izquierda</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>columna del medio</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>columna derecha</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>diagonal desde arriba a la izquierda</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>diagonal desde arriba a la derecha</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 ocupa la casilla %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>Le toca a O.</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>Le toca a O o a X.</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 gana: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 ocupa la casilla superior izquierda.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 ocupa la casilla superior central.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 ocupa la casilla superior derecha.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 ocupa la casilla izquierda de la fila del medio.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 ocupa la casilla central.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 ocupa la casilla derecha de la fila del medio.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 ocupa la casilla inferior izquierda.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 ocupa la casilla inferior central.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 ocupa la casilla inferior derecha.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 gana con la fila de arriba.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 gana con la fila del medio.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 gana con la fila de abajo.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 gana con la columna izquierda.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 gana con la columna del medio.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 gana con la columna derecha.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 gana con la diagonal que empieza arriba a la izquierda.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 gana con la diagonal que empieza arriba a la derecha.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Marcador: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Esa casilla ya está ocupada.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>No le toca a %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -204,7 +248,7 @@
     <message>
         <source>Mouse plays O, keypad plays X. F2:&#xa0;new&#xa0;match.</source>
         <extracomment>Keep it about as short: it must fit two lines of a small fixed box. No-break spaces join &quot;F2: new match&quot;.</extracomment>
-        <translation>El ratón juega O, el teclado numérico X. F2:&#xa0;nueva&#xa0;partida.</translation>
+        <translation>El ratón juega O, el teclado numérico X. F2:&#xa0;nuevo&#xa0;encuentro.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>El ordenador tiene cinco niveles, desde Plastilina, que casi siempre juega al azar, hasta Dios de los frikis, que nunca lo hace. Las partidas se suceden solas, quien pierde abre la siguiente y el título de la ventana lleva el marcador del encuentro. Jugando de la forma habitual, con el ordenador haciendo cada jugada de X, Dios de los frikis es imbatible. Si aun así lo vences, esa partida se anota jugada a jugada en un pequeño registro.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Una partida en curso</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,6 @@
         <translation>en bas à droite</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>ligne du haut</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>ligne du milieu</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>ligne du bas</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>colonne de gauche</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>colonne du milieu</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>colonne de droite</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>diagonale partant d’en haut à gauche</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>diagonale partant d’en haut à droite</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 prend la case %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>Au tour de O.</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>Au tour de O ou de X.</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 gagne&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Appuyer</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 prend la case en haut à gauche.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 prend la case en haut au centre.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 prend la case en haut à droite.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 prend la case au milieu à gauche.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 prend la case centrale.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 prend la case au milieu à droite.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 prend la case en bas à gauche.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 prend la case en bas au centre.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 prend la case en bas à droite.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 gagne avec la ligne du haut.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 gagne avec la ligne du milieu.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 gagne avec la ligne du bas.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 gagne avec la colonne de gauche.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 gagne avec la colonne du milieu.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 gagne avec la colonne de droite.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 gagne avec la diagonale partant d’en haut à gauche.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 gagne avec la diagonale partant d’en haut à droite.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Score&#xa0;: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Cette case est déjà prise.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>Ce n’est pas au tour de %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -225,7 +269,12 @@
     <message>
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
-        <translation>L’ordinateur a cinq niveaux, de Pâte à modeler, qui joue le plus souvent au hasard, à Dieu des geeks, qui ne le fait jamais. Les parties s’enchaînent d’elles-mêmes, le perdant ouvre la suivante et le titre de la fenêtre tient le score du match. Joué de la façon habituelle, l’ordinateur faisant chaque coup de X, Dieu des geeks est imbattable. Si vous le battez malgré tout, cette partie est notée coup par coup dans un petit journal.</translation>
+        <translation>L’ordinateur a cinq niveaux, de Pâte à modeler, qui joue le plus souvent au hasard, à Dieu des geeks, qui ne le fait jamais. Les parties s’enchaînent d’elles-mêmes, le perdant ouvre la suivante et le titre de la fenêtre tient le score du match. Dans une partie ordinaire, où l’ordinateur joue chaque coup de X, Dieu des geeks est imbattable. Si vous le battez malgré tout, cette partie est notée coup par coup dans un petit journal.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Une partie en cours</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,6 @@
         <translation>in basso a destra</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>riga in alto</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>riga centrale</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>riga in basso</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>colonna di sinistra</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>colonna centrale</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>colonna di destra</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>diagonale da in alto a sinistra</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>diagonale da in alto a destra</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 occupa la casella %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>Tocca a O.</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>Tocca a O o a X.</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 vince: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Premi</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 occupa la casella in alto a sinistra.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 occupa la casella in alto al centro.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 occupa la casella in alto a destra.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 occupa la casella a sinistra nella riga centrale.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 occupa la casella centrale.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 occupa la casella a destra nella riga centrale.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 occupa la casella in basso a sinistra.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 occupa la casella in basso al centro.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 occupa la casella in basso a destra.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 vince con la riga in alto.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 vince con la riga centrale.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 vince con la riga in basso.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 vince con la colonna di sinistra.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 vince con la colonna centrale.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 vince con la colonna di destra.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 vince con la diagonale che parte in alto a sinistra.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 vince con la diagonale che parte in alto a destra.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Punteggio: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Quella casella è già occupata.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>Non tocca a %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>Il computer ha cinque livelli, da Plastilina, che gioca quasi sempre a caso, a Dio dei nerd, che non lo fa mai. Le partite si susseguono da sole, chi perde apre la successiva e il titolo della finestra tiene il punteggio della sfida. Giocando nel modo consueto, con il computer che fa ogni mossa della X, Dio dei nerd è imbattibile. Se riesci comunque a batterlo, quella partita viene scritta mossa per mossa in un piccolo registro.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Una partita in corso</translation>
     </message>
 </context>
 </TS>

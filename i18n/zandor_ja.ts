@@ -40,38 +40,6 @@
         <translation>右下</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>上の行</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>中央の行</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>下の行</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>左の列</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>中央の列</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>右の列</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>左上からの斜め</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>右上からの斜め</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1、%2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 が%2を取りました。</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>O の番です。</translation>
     </message>
@@ -106,13 +69,8 @@
         <translation>O か X の番です。</translation>
     </message>
     <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 の勝ち: %2。</translation>
-    </message>
-    <message>
         <source>A draw: the board is full.</source>
-        <translation>引き分け: 盤が埋まりました。</translation>
+        <translation>引き分け：盤が埋まりました。</translation>
     </message>
     <message>
         <source>New game.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>押す</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 が左上に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 が上段の中央に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 が右上に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 が中段の左に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 が中央に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 が中段の右に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 が左下に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 が下段の中央に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 が右下に打ちました。</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 の勝ち：上段の横一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 の勝ち：中段の横一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 の勝ち：下段の横一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 の勝ち：左の縦一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 の勝ち：中央の縦一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 の勝ち：右の縦一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 の勝ち：左上からの斜め一列。</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 の勝ち：右上からの斜め一列。</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>スコア：O %1、X %2。</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>そのマスはもう埋まっています。</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>%1 の番ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
@@ -204,7 +248,7 @@
     <message>
         <source>Mouse plays O, keypad plays X. F2:&#xa0;new&#xa0;match.</source>
         <extracomment>Keep it about as short: it must fit two lines of a small fixed box. No-break spaces join &quot;F2: new match&quot;.</extracomment>
-        <translation>マウスで O、テンキーで X を打ちます。F2:&#xa0;新しい対戦。</translation>
+        <translation>マウスで O、テンキーで X を打ちます。F2：新しい対戦。</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>コンピューターの強さは 5 段階で、ほとんどでたらめに打つスライムから、決してでたらめに打たないオタクの神まであります。対局は自動的に続き、負けた側が次の対局の先手になり、ウィンドウのタイトルに対戦のスコアが表示されます。コンピューターが X をすべて打つ通常の遊び方では、オタクの神には勝てません。それでも勝った場合、その対局は一手ずつ小さな記録に書き込まれます。</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>対局中の画面</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,6 @@
         <translation>rechtsonder</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>bovenste rij</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>middelste rij</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>onderste rij</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>linker kolom</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>middelste kolom</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>rechter kolom</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>diagonaal vanaf linksboven</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>diagonaal vanaf rechtsboven</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 neemt het vak %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>O is aan zet.</translation>
     </message>
@@ -106,17 +69,12 @@
         <translation>O of X is aan zet.</translation>
     </message>
     <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 wint: %2.</translation>
-    </message>
-    <message>
         <source>A draw: the board is full.</source>
         <translation>Gelijkspel: het bord is vol.</translation>
     </message>
     <message>
         <source>New game.</source>
-        <translation>Nieuw spel.</translation>
+        <translation>Nieuwe partij.</translation>
     </message>
     <message>
         <source>Board</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Indrukken</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 bezet het vak linksboven.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 bezet het vak middenboven.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 bezet het vak rechtsboven.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 bezet het vak links in het midden.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 bezet het middelste vak.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 bezet het vak rechts in het midden.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 bezet het vak linksonder.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 bezet het vak middenonder.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 bezet het vak rechtsonder.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 wint met de bovenste rij.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 wint met de middelste rij.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 wint met de onderste rij.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 wint met de linkerkolom.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 wint met de middelste kolom.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 wint met de rechterkolom.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 wint met de diagonaal vanaf linksboven.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 wint met de diagonaal vanaf rechtsboven.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Stand: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Dat vak is al bezet.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>%1 is niet aan zet.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -204,7 +248,7 @@
     <message>
         <source>Mouse plays O, keypad plays X. F2:&#xa0;new&#xa0;match.</source>
         <extracomment>Keep it about as short: it must fit two lines of a small fixed box. No-break spaces join &quot;F2: new match&quot;.</extracomment>
-        <translation>De muis speelt O, het cijferblok X. F2:&#xa0;nieuwe&#xa0;partij.</translation>
+        <translation>De muis speelt O, het cijferblok X. F2:&#xa0;nieuwe&#xa0;wedstrijd.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>De computer heeft vijf niveaus, van Slappe hap, die meestal willekeurig speelt, tot Opperbolleboos, die dat nooit doet. Partijen volgen elkaar vanzelf op, de verliezer begint de volgende en de titel van het venster houdt de stand van de wedstrijd bij. Op de gewone manier gespeeld, met de computer die elke zet van X doet, is Opperbolleboos onverslaanbaar. Versla je hem toch, dan wordt die partij zet voor zet in een klein logboek geschreven.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Een lopende partij</translation>
     </message>
 </context>
 </TS>

@@ -5,19 +5,19 @@
     <name>Board</name>
     <message>
         <source>top left</source>
-        <translation>górne lewe</translation>
+        <translation>lewe górne</translation>
     </message>
     <message>
         <source>top centre</source>
-        <translation>górne środkowe</translation>
+        <translation>środkowe górne</translation>
     </message>
     <message>
         <source>top right</source>
-        <translation>górne prawe</translation>
+        <translation>prawe górne</translation>
     </message>
     <message>
         <source>middle left</source>
-        <translation>środkowe lewe</translation>
+        <translation>lewe środkowe</translation>
     </message>
     <message>
         <source>centre</source>
@@ -25,51 +25,19 @@
     </message>
     <message>
         <source>middle right</source>
-        <translation>środkowe prawe</translation>
+        <translation>prawe środkowe</translation>
     </message>
     <message>
         <source>bottom left</source>
-        <translation>dolne lewe</translation>
+        <translation>lewe dolne</translation>
     </message>
     <message>
         <source>bottom centre</source>
-        <translation>dolne środkowe</translation>
+        <translation>środkowe dolne</translation>
     </message>
     <message>
         <source>bottom right</source>
-        <translation>dolne prawe</translation>
-    </message>
-    <message>
-        <source>top row</source>
-        <translation>górny wiersz</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>środkowy wiersz</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>dolny wiersz</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>lewa kolumna</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>środkowa kolumna</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>prawa kolumna</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>przekątna od górnego lewego</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>przekątna od górnego prawego</translation>
+        <translation>prawe dolne</translation>
     </message>
     <message>
         <source>O</source>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 zajmuje pole %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>Ruch O.</translation>
     </message>
@@ -106,17 +69,12 @@
         <translation>Ruch O lub X.</translation>
     </message>
     <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 wygrywa: %2.</translation>
-    </message>
-    <message>
         <source>A draw: the board is full.</source>
         <translation>Remis: plansza jest pełna.</translation>
     </message>
     <message>
         <source>New game.</source>
-        <translation>Nowa gra.</translation>
+        <translation>Nowa partia.</translation>
     </message>
     <message>
         <source>Board</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Naciśnij</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 zajmuje lewe górne pole.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 zajmuje środkowe pole w górnym rzędzie.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 zajmuje prawe górne pole.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 zajmuje lewe pole w środkowym rzędzie.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 zajmuje środkowe pole.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 zajmuje prawe pole w środkowym rzędzie.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 zajmuje lewe dolne pole.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 zajmuje środkowe pole w dolnym rzędzie.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 zajmuje prawe dolne pole.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 wygrywa górnym rzędem.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 wygrywa środkowym rzędem.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 wygrywa dolnym rzędem.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 wygrywa lewą kolumną.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 wygrywa środkową kolumną.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 wygrywa prawą kolumną.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 wygrywa przekątną od lewego górnego pola.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 wygrywa przekątną od prawego górnego pola.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Wynik: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>To pole jest już zajęte.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>Teraz nie jest kolej %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>Komputer ma pięć poziomów, od Plasteliny, która gra przeważnie losowo, po Boga nerdów, który nigdy tego nie robi. Partie następują po sobie same, przegrany zaczyna następną, a tytuł okna pokazuje wynik meczu. Przy zwykłej grze, gdy komputer wykonuje każdy ruch X, Bóg nerdów jest nie do pokonania. Jeśli mimo to go pokonasz, ta partia zostanie zapisana ruch po ruchu w małym dzienniku.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Partia w toku</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,6 @@
         <translation>inferior direita</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>linha de cima</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>linha do meio</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>linha de baixo</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>coluna da esquerda</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>coluna do meio</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>coluna da direita</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>diagonal a partir da superior esquerda</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>diagonal a partir da superior direita</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 ocupou a casa %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>Vez do O.</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>Vez do O ou do X.</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 vence: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>Pressionar</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 ocupou a casa superior esquerda.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 ocupou a casa superior central.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 ocupou a casa superior direita.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 ocupou a casa da esquerda na linha do meio.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 ocupou a casa central.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 ocupou a casa da direita na linha do meio.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 ocupou a casa inferior esquerda.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 ocupou a casa inferior central.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 ocupou a casa inferior direita.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 vence com a linha de cima.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 vence com a linha do meio.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 vence com a linha de baixo.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 vence com a coluna da esquerda.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 vence com a coluna do meio.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 vence com a coluna da direita.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 vence com a diagonal que começa no canto superior esquerdo.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 vence com a diagonal que começa no canto superior direito.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Placar: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Essa casa já está ocupada.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>Não é a vez do %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -204,7 +248,7 @@
     <message>
         <source>Mouse plays O, keypad plays X. F2:&#xa0;new&#xa0;match.</source>
         <extracomment>Keep it about as short: it must fit two lines of a small fixed box. No-break spaces join &quot;F2: new match&quot;.</extracomment>
-        <translation>O mouse joga O, o teclado numérico X. F2:&#xa0;nova&#xa0;partida.</translation>
+        <translation>O mouse joga O, o teclado numérico X. F2:&#xa0;novo&#xa0;confronto.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>O computador tem cinco níveis, de Massinha, que quase sempre joga ao acaso, a Deus dos nerds, que nunca faz isso. As partidas seguem uma após a outra sozinhas, quem perde começa a próxima e o título da janela mostra o placar do confronto. Jogando do jeito normal, com o computador fazendo todas as jogadas do X, Deus dos nerds é imbatível. Se mesmo assim você o vencer, essa partida é anotada jogada a jogada num pequeno registro.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Uma partida em andamento</translation>
     </message>
 </context>
 </TS>

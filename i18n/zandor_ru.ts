@@ -40,38 +40,6 @@
         <translation>внизу справа</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>верхний ряд</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>средний ряд</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>нижний ряд</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>левый столбец</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>средний столбец</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>правый столбец</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>диагональ от верхнего левого угла</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>диагональ от верхнего правого угла</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 занимает клетку %2.</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>Ход O.</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>Ход O или X.</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 выигрывает: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -126,6 +84,92 @@
         <source>Press</source>
         <translation>Нажать</translation>
     </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 занимает левую верхнюю клетку.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 занимает среднюю клетку верхнего ряда.</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 занимает правую верхнюю клетку.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 занимает левую клетку среднего ряда.</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 занимает центральную клетку.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 занимает правую клетку среднего ряда.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 занимает левую нижнюю клетку.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 занимает среднюю клетку нижнего ряда.</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 занимает правую нижнюю клетку.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 выигрывает по верхнему ряду.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 выигрывает по среднему ряду.</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 выигрывает по нижнему ряду.</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 выигрывает по левому столбцу.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 выигрывает по среднему столбцу.</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 выигрывает по правому столбцу.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 выигрывает по диагонали от левого верхнего угла.</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 выигрывает по диагонали от правого верхнего угла.</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Счёт: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Эта клетка уже занята.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>Сейчас не ход %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Desktop entry</name>
@@ -139,12 +183,12 @@
     </message>
     <message>
         <source>Three in a row against the computer at five levels, or against a friend</source>
-        <translation>Три в ряд против компьютера с пятью уровнями или против друга</translation>
+        <translation>Игра в крестики-нолики против компьютера с пятью уровнями или против друга</translation>
     </message>
     <message>
         <source>noughts;crosses;three in a row;board;</source>
         <extracomment>Search words, each followed by a semicolon.</extracomment>
-        <translation>крестики-нолики;крестики;нолики;три в ряд;доска;</translation>
+        <translation>крестики-нолики;крестики;нолики;доска;</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>У компьютера пять уровней: от Пластилина, который чаще всего ходит наугад, до Бога ботанов, который так не делает никогда. Партии идут одна за другой сами, проигравший начинает следующую, а в заголовке окна ведётся счёт матча. При обычной игре, когда компьютер делает каждый ход за X, Бога ботанов не победить. Если вам всё же это удастся, партия будет записана ход за ходом в небольшой журнал.</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>Идёт партия</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,6 @@
         <translation>右下</translation>
     </message>
     <message>
-        <source>top row</source>
-        <translation>上行</translation>
-    </message>
-    <message>
-        <source>middle row</source>
-        <translation>中行</translation>
-    </message>
-    <message>
-        <source>bottom row</source>
-        <translation>下行</translation>
-    </message>
-    <message>
-        <source>left column</source>
-        <translation>左列</translation>
-    </message>
-    <message>
-        <source>middle column</source>
-        <translation>中列</translation>
-    </message>
-    <message>
-        <source>right column</source>
-        <translation>右列</translation>
-    </message>
-    <message>
-        <source>diagonal from top left</source>
-        <translation>从左上开始的对角线</translation>
-    </message>
-    <message>
-        <source>diagonal from top right</source>
-        <translation>从右上开始的对角线</translation>
-    </message>
-    <message>
         <source>O</source>
         <translation>O</translation>
     </message>
@@ -89,11 +57,6 @@
         <translation>%1，%2</translation>
     </message>
     <message>
-        <source>%1 took the %2.</source>
-        <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 占了%2。</translation>
-    </message>
-    <message>
         <source>O to move.</source>
         <translation>轮到 O。</translation>
     </message>
@@ -104,11 +67,6 @@
     <message>
         <source>O or X to move.</source>
         <translation>轮到 O 或 X。</translation>
-    </message>
-    <message>
-        <source>%1 wins: %2.</source>
-        <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 获胜：%2。</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +83,92 @@
     <message>
         <source>Press</source>
         <translation>按下</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 下在左上角。</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation>%1 下在上面一行的中间。</translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation>%1 下在右上角。</translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation>%1 下在中间一行的左边。</translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 下在正中央。</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation>%1 下在中间一行的右边。</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation>%1 下在左下角。</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation>%1 下在下面一行的中间。</translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 下在右下角。</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 连成上面一行，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation>%1 连成中间一行，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation>%1 连成下面一行，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation>%1 连成左边一列，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation>%1 连成中间一列，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation>%1 连成右边一列，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation>%1 连成从左上角开始的对角线，获胜。</translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation>%1 连成从右上角开始的对角线，获胜。</translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>比分：O %1，X %2。</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>这一格已经有棋子了。</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation>现在没轮到 %1。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
@@ -204,7 +248,7 @@
     <message>
         <source>Mouse plays O, keypad plays X. F2:&#xa0;new&#xa0;match.</source>
         <extracomment>Keep it about as short: it must fit two lines of a small fixed box. No-break spaces join &quot;F2: new match&quot;.</extracomment>
-        <translation>鼠标下 O，小键盘下 X。F2:&#xa0;新比赛。</translation>
+        <translation>鼠标下 O，小键盘下 X。F2：新比赛。</translation>
     </message>
 </context>
 <context>
@@ -226,6 +270,11 @@
         <source>The computer has five levels, from Silly Putty, which mostly plays at random, to Nerd God, which never does. Games follow one another on their own, the loser opens the next one, and the window title keeps the score of the match. Played in the ordinary way, with the computer making every move of X, Nerd God cannot be beaten. Should you beat it all the same, that game is written move by move to a small log.</source>
         <extracomment>One paragraph.</extracomment>
         <translation>电脑有五个等级，从大多随机落子的橡皮泥，到从不随机的极客之神。对局会自动一局接一局进行，输的一方先开下一局，窗口标题显示本场比赛的比分。按通常方式游戏、由电脑下 X 的每一步时，极客之神不可战胜。如果你还是赢了它，这一局会被逐步写入一个小日志。</translation>
+    </message>
+    <message>
+        <source>A game in progress</source>
+        <extracomment>Under a picture of the game&apos;s window.</extracomment>
+        <translation>对局进行中</translation>
     </message>
 </context>
 </TS>
