@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>It is not %1&apos;s turn.</source>
-        <translation>Teraz nie jest kolej %1.</translation>
+        <translation>Teraz nie kolej na %1.</translation>
     </message>
     <message>
         <source>%1 %2</source>
