@@ -123,7 +123,8 @@ HRESULT BoardAccessible::accLocation(long* x, long* y, long* width, long* height
   GetClientRect(board_, &client);
   POINT corner{0, 0};
   ClientToScreen(board_, &corner);
-  if (cell < 0 || cell == 9) return *x = corner.x, *y = corner.y, *width = client.right, *height = client.bottom, S_OK;
+  if (cell < 0 || cell == 9)  // the alert speaks for the whole board
+    return *x = corner.x, *y = corner.y, *width = client.right, *height = client.bottom, S_OK;
   const long left = client.right * (cell % 3) / 3, top = client.bottom * (cell / 3) / 3;
   *x = corner.x + left;
   *y = corner.y + top;

@@ -12,8 +12,8 @@ class App;
 // Posted to the board window to press a cell (wParam): handled there as a left release at the cell's centre.
 inline constexpr UINT kPressCellMessage = WM_APP + 1;
 
-// Made on the first WM_GETOBJECT and answered from the narrator's words; cells are simple children 1 to 9, and
-// child 10 is an alert named by the last announcement.
+// Made on the first WM_GETOBJECT and answered from the narrator's words; cells are simple children 1 to 9,
+// and child 10 is an alert named by the last announcement.
 class BoardAccessible final : public IAccessible {
  public:
   static constexpr long kAlertChild = 10;
