@@ -11,8 +11,7 @@ namespace {
 
 // Handled in order by the loop, not in the hook: reading an object lets further events in meanwhile.
 std::deque<std::tuple<DWORD, HWND, LONG>> events;
-HWND focusWindow = nullptr;
-long focusChild = -1;  // the focused object: only a change of its name is said
+long focusChild = -1;  // the focused cell, or the board: only a change of its name is said
 
 long Number(IAccessible* object, VARIANT child,
             HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, VARIANT*)) {
@@ -38,10 +37,9 @@ void Handle(std::tuple<DWORD, HWND, LONG> e) {
     if (child.lVal == CHILDID_SELF && object->get_accFocus(&inner) == S_OK && inner.vt == VT_I4)
       child = inner;
     if (Number(object, child, &IAccessible::get_accState) & STATE_SYSTEM_FOCUSED)
-      focusWindow = window, focusChild = child.lVal, Say("focus", object, child);
+      focusChild = child.lVal, Say("focus", object, child);
   }
-  if (event == EVENT_OBJECT_NAMECHANGE && window == focusWindow && child.lVal == focusChild)
-    Say("name", object, child);
+  if (event == EVENT_OBJECT_NAMECHANGE && child.lVal == focusChild) Say("name", object, child);
   if (event == EVENT_SYSTEM_ALERT && Number(object, child, &IAccessible::get_accRole) == ROLE_SYSTEM_ALERT)
     Say("alert", object, child);
   object->Release();

@@ -8,13 +8,13 @@ from play import Session, check
 # Nerd God answers a corner with the centre, blocks O's top row, then takes the diagonal O leaves open. Each key,
 # then each line said: the focused cell, a change of its name (read when the event comes), an alert.
 GAME = [("", ["focus: top left, empty"]), ("alt+d n", ["alert: Score: O 0, X 0. New game. O to move."]),
-        ("Tab", ["focus: top centre, empty"]), ("shift+Tab", ["focus: top left, empty"]),
-        ("space", ["name: top left, O, read only", "alert: O took the top left. X took the centre. O to move."]),
-        ("Return", ["alert: That cell is taken. O to move."]), ("Tab", ["focus: top centre, empty"]),
-        ("space", ["name: top centre, O, read only", "alert: O took the top centre. X took the top right. O to move."]),
-        ("Tab", ["focus: top right, X, read only"]), ("Tab", ["focus: middle left, empty"]),
-        ("space", ["name: middle left, empty", "alert: O took the middle left. X took the bottom left. X wins: "
-                   "diagonal from top right. Score: O 0, X 1. New game. O to move."])]  # the loser opens
+        ("Tab", ["focus: top centre, empty"]), ("shift+Tab", ["focus: top left, empty"]), ("space", [
+            "name: top left, O, read only", "alert: O took the top left. X took the centre. O to move."]),
+        ("Return", ["alert: That cell is taken. O to move."]), ("Tab", ["focus: top centre, empty"]), ("space", [
+            "name: top centre, O, read only", "alert: O took the top centre. X took the top right. O to move."]),
+        ("Tab", ["focus: top right, X, read only"]), ("Tab", ["focus: middle left, empty"]), ("space", [
+            "name: middle left, empty", "alert: O took the middle left. X took the bottom left. X wins: diagonal "
+            "from top right. Score: O 0, X 1. New game. O to move."])]  # the loser opens the next game
 
 
 def main():
@@ -31,7 +31,7 @@ def main():
                 check(heard[-1] == line, "after %r: %r, not %r" % (keys, heard[-1], line))
         print("passed: what a screen reader says\n" + "\n".join(heard))
     except (AssertionError, queue.Empty) as failure:
-        return print("FAIL:", failure or "nothing more said", "\nsaid so far:\n" + "\n".join(heard)) or 1
+        return print("FAIL:", str(failure) or "silence for 30 s", "\nsaid so far:\n" + "\n".join(heard)) or 1
     finally:
         session.close()
 
