@@ -142,7 +142,8 @@ TEST(Win32Window, BoardCellsWhereTheyShowAndPressedAsAReleaseThere) {
   for (long n = 0, at[4] = {}; n < 9; ++n, SysFreeString(action)) {
     cell.lVal = n + 1;
     board->accLocation(&at[0], &at[1], &at[2], &at[3], cell), board->get_accDefaultAction(cell, &action);
-    EXPECT_TRUE(action && action == std::wstring(L"Press") && board->get_accRole(cell, &role) == S_OK && role.lVal == ROLE_SYSTEM_CELL) << n;
+    EXPECT_TRUE(action && action == std::wstring(L"Press") && board->get_accRole(cell, &role) == S_OK &&
+                role.lVal == ROLE_SYSTEM_CELL) << n;
     EXPECT_EQ(std::vector<long>(at, at + 4), std::vector<long>({origin.x + n % 3 * 100, origin.y + n / 3 * 100, 100, 100}));
   }
   const long kHits[][3] = {{100, 100, 1}, {101, 100, 2}, {200, 150, 6}, {101, 250, 8}, {0, 299, CHILDID_SELF}};
