@@ -1,4 +1,4 @@
-// The board as assistive technology sees it on Windows: an IAccessible table whose nine children are its cells.
+// The board as assistive technology sees it on Windows: an IAccessible table of nine cells, and an alert.
 #pragma once
 
 #include "ui/win32/win32.h"
