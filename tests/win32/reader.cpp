@@ -55,9 +55,10 @@ int main() {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HWND frame = FindWindowW(L"ZandorFrame", nullptr);
   DWORD id = 0;
-  GUITHREADINFO gui{sizeof gui};
-  HANDLE process =
-      (GetGUIThreadInfo(GetWindowThreadProcessId(frame, &id), &gui), OpenProcess(SYNCHRONIZE, 0, id));
+  const DWORD thread = GetWindowThreadProcessId(frame, &id);
+  GUITHREADINFO gui{sizeof gui};  // where the keyboard is, once the window has it
+  for (int i = 0; i < 100 && !(GetGUIThreadInfo(thread, &gui) && gui.hwndFocus); ++i) Sleep(100);
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
   if (!frame || !process) return std::fputs("no zandor.exe window\n", stderr), 1;
   SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent, id, 0,
                   WINEVENT_OUTOFCONTEXT);
