@@ -36,5 +36,4 @@ def main():
         session.close()
 
 
-if __name__ == "__main__":
-    sys.exit(main())
+sys.exit(main())
