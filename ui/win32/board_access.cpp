@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/app.h"
 #include "ui/board_words.h"
 #include "ui/win32/program_folder.h"
 
@@ -42,7 +43,7 @@ ULONG BoardAccessible::Release() {
 int BoardAccessible::CellOf(const VARIANT& child) const {
   if (board_ == nullptr || child.vt != VT_I4) return -2;
   if (child.lVal == CHILDID_SELF) return -1;
-  return child.lVal >= 1 && child.lVal <= 9 ? static_cast<int>(child.lVal) - 1 : -2;
+  return child.lVal >= 1 && child.lVal <= kAlertChild ? static_cast<int>(child.lVal) - 1 : -2;
 }
 
 HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
@@ -53,7 +54,7 @@ HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
 }
 
 HRESULT BoardAccessible::get_accChildCount(long* count) {
-  *count = 9;
+  *count = kAlertChild;
   return board_ ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
@@ -65,20 +66,21 @@ HRESULT BoardAccessible::get_accChild(VARIANT child, IDispatch** object) {
 HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name) {
   const int cell = CellOf(child);
   if (cell == -2) return *name = nullptr, E_INVALIDARG;
-  return Text(cell < 0 ? words::BoardName() : narrator_->CellName(cell), name);
+  if (cell == 9) return Text(app_->narrator().Description(), name);
+  return Text(cell < 0 ? words::BoardName() : app_->narrator().CellName(cell), name);
 }
 
 HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description) {
   const int cell = CellOf(child);
   if (cell != -1) return Nothing(description);
-  return Text(narrator_->Description(), description);
+  return Text(app_->narrator().Description(), description);
 }
 
 HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role) {
   const int cell = CellOf(child);
   VariantInit(role);
   if (cell == -2) return E_INVALIDARG;
-  SetChild(role, cell < 0 ? ROLE_SYSTEM_TABLE : ROLE_SYSTEM_CELL);
+  SetChild(role, cell < 0 ? ROLE_SYSTEM_TABLE : cell == 9 ? ROLE_SYSTEM_ALERT : ROLE_SYSTEM_CELL);
   return S_OK;
 }
 
@@ -87,7 +89,15 @@ HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state) {
   VariantInit(state);
   if (cell == -2) return E_INVALIDARG;
   long flags = IsWindowVisible(board_) ? 0 : STATE_SYSTEM_INVISIBLE;
-  if (cell < 0) flags |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == board_ ? STATE_SYSTEM_FOCUSED : 0);
+  const bool focused = GetFocus() == board_;
+  if (cell < 0) flags |= STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0);
+  if (cell >= 0 && cell < 9) {
+    // The keyboard's cell is the focused and selected one. A cell that holds a mark can no longer be played:
+    // read-only, which screen readers say as such.
+    flags |= STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    if (app_->narrator().Marked(cell)) flags |= STATE_SYSTEM_READONLY;
+    if (cell == app_->cursor()) flags |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
+  }
   SetChild(state, flags);
   return S_OK;
 }
@@ -95,13 +105,13 @@ HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state) {
 HRESULT BoardAccessible::get_accFocus(VARIANT* focus) {
   VariantInit(focus);
   if (board_ == nullptr || GetFocus() != board_) return S_FALSE;
-  SetChild(focus, CHILDID_SELF);
+  SetChild(focus, app_->cursor() + 1);
   return S_OK;
 }
 
 HRESULT BoardAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
   const int cell = CellOf(child);
-  return cell >= 0 ? Text(words::Press(), action) : Nothing(action);
+  return cell >= 0 && cell < 9 ? Text(words::Press(), action) : Nothing(action);
 }
 
 HRESULT BoardAccessible::accLocation(long* x, long* y, long* width, long* height, VARIANT child) {
@@ -113,7 +123,8 @@ HRESULT BoardAccessible::accLocation(long* x, long* y, long* width, long* height
   GetClientRect(board_, &client);
   POINT corner{0, 0};
   ClientToScreen(board_, &corner);
-  if (cell < 0) return *x = corner.x, *y = corner.y, *width = client.right, *height = client.bottom, S_OK;
+  if (cell < 0 || cell == 9)  // the alert speaks for the whole board
+    return *x = corner.x, *y = corner.y, *width = client.right, *height = client.bottom, S_OK;
   const long left = client.right * (cell % 3) / 3, top = client.bottom * (cell / 3) / 3;
   *x = corner.x + left;
   *y = corner.y + top;
@@ -144,13 +155,16 @@ HRESULT BoardAccessible::accHitTest(long x, long y, VARIANT* child) {
   RECT client;
   GetClientRect(board_, &client);
   if (!PtInRect(&client, at)) return S_FALSE;
-  SetChild(child, 1 + at.y * 3 / client.bottom * 3 + at.x * 3 / client.right);
+  // The cell a release at that point plays, in the board's own pixels; the board itself between cells' reach.
+  const int cell = CellAtPixel(static_cast<float>(at.x * double{kBoardSize} / client.right),
+                               static_cast<float>(at.y * double{kBoardSize} / client.bottom));
+  SetChild(child, cell + 1);
   return S_OK;
 }
 
 HRESULT BoardAccessible::accDoDefaultAction(VARIANT child) {
   const int cell = CellOf(child);
-  if (cell < 0) return cell == -1 ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
+  if (cell < 0 || cell == 9) return cell == -2 ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
   // Posted, so the client has its answer at once and the press runs from the message loop as a release does.
   return PostMessageW(board_, kPressCellMessage, static_cast<WPARAM>(cell), 0) ? S_OK : E_FAIL;
 }

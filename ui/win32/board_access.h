@@ -1,22 +1,25 @@
-// The board as assistive technology sees it on Windows: an IAccessible table whose nine children are its cells.
+// The board as assistive technology sees it on Windows: an IAccessible table of nine cells, and an alert.
 #pragma once
 
-#include "ui/board_narrator.h"
 #include "ui/win32/win32.h"
 
 #include <oleacc.h>
 
 namespace zandor {
 
+class App;
+
 // Posted to the board window to press a cell (wParam): handled there as a left release at the cell's centre.
 inline constexpr UINT kPressCellMessage = WM_APP + 1;
 
-// Made on the first WM_GETOBJECT and answered from the narrator's words; cells are simple children 1 to 9.
+// Made on the first WM_GETOBJECT and answered from the narrator's words; cells are simple children 1 to 9,
+// and child 10 is an alert named by the last announcement.
 class BoardAccessible final : public IAccessible {
  public:
-  BoardAccessible(HWND board, const BoardNarrator& narrator) : board_(board), narrator_(&narrator) {}
+  static constexpr long kAlertChild = 10;
+  BoardAccessible(HWND board, App& app) : board_(board), app_(&app) {}
   // The window is going: later calls from clients that still hold the object fail instead of reaching it.
-  void Disconnect() { board_ = nullptr, narrator_ = nullptr; }
+  void Disconnect() { board_ = nullptr, app_ = nullptr; }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
@@ -57,12 +60,13 @@ class BoardAccessible final : public IAccessible {
  private:
   ~BoardAccessible() = default;
   static HRESULT Nothing(BSTR* text) { return *text = nullptr, DISP_E_MEMBERNOTFOUND; }
-  // The cell a child names (0 to 8), -1 for the board itself, -2 for no such child or a gone window.
+  // The cell a child names (0 to 8), 9 for the alert, -1 for the board itself, -2 for no such child or a gone
+  // window.
   int CellOf(const VARIANT& child) const;
 
   LONG references_ = 1;
   HWND board_;
-  const BoardNarrator* narrator_;
+  App* app_;
 };
 
 }  // namespace zandor

@@ -258,15 +258,28 @@ void Win32Toolkit::Refresh() {
 bool Win32Toolkit::AccessibilityActive() { return accessible_ != nullptr; }
 
 void Win32Toolkit::Announce(const std::string& text, unsigned changedCells) {
-  if (board_ == nullptr) return;
+  if (board_ == nullptr || accessible_ == nullptr) return;
   for (LONG cell = 0; cell < 9; ++cell)
     if (changedCells & (1u << cell)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, board_, OBJID_CLIENT, cell + 1);
-  if (!text.empty()) NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, board_, OBJID_CLIENT, CHILDID_SELF);
+  if (text.empty()) return;
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, board_, OBJID_CLIENT, CHILDID_SELF);
+  // Screen readers speak an alert wherever the focus is: the board's alert child is named by what was said.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, board_, OBJID_CLIENT, BoardAccessible::kAlertChild);
+  NotifyWinEvent(EVENT_SYSTEM_ALERT, board_, OBJID_CLIENT, BoardAccessible::kAlertChild);
 }
 
 void Win32Toolkit::SetCursor(int cell, bool drawn) {
+  if (board_ != nullptr && (drawn || cursorDrawn_) && (cell != cursor_ || drawn != cursorDrawn_))
+    InvalidateRect(board_, nullptr, FALSE);
   cursor_ = cell;
   cursorDrawn_ = drawn;
+  NotifyFocus();
+}
+
+void Win32Toolkit::NotifyFocus() {
+  // The keyboard's cell is the focused object while the board has the keyboard focus.
+  if (accessible_ != nullptr && board_ != nullptr && GetFocus() == board_)
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, board_, OBJID_CLIENT, cursor_ + 1);
 }
 
 void Win32Toolkit::SetCaption(const std::string& text) { SetWindowTextW(frame_, WideFromUtf8(text).c_str()); }
@@ -362,6 +375,13 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
         StretchBlt(dc, 0, 0, client.right, client.bottom, picture_->dc(), 0, 0, picture_->width(),
                    picture_->height(), SRCCOPY);
       }
+      // The keyboard's cell, once the player has moved it: over what is shown, never into the kept picture.
+      if (cursorDrawn_ && GetFocus() == window) {
+        RECT cell{client.right * (cursor_ % 3) / 3, client.bottom * (cursor_ / 3) / 3,
+                  client.right * (cursor_ % 3 + 1) / 3, client.bottom * (cursor_ / 3 + 1) / 3};
+        InflateRect(&cell, -Px(4), -Px(4));
+        DrawFocusRect(dc, &cell);
+      }
       EndPaint(window, &paint);
       return 0;
     }
@@ -385,7 +405,8 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
         // COM carries the object to other processes; started here, so a game nobody reads never loads it.
         if (accessible_ == nullptr) {
           comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-          accessible_ = new BoardAccessible(window, app_->narrator());
+          accessible_ = new BoardAccessible(window, *app_);
+          app_->BoardShown();  // the cells' names from the board as it stands, mid-game too
         }
         return LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
       }
@@ -398,6 +419,12 @@ LRESULT Win32Toolkit::OnBoard(HWND window, UINT message, WPARAM wParam, LPARAM l
         if (comStarted_) CoUninitialize();
         comStarted_ = false;
       }
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The cue shows only while the board has the keyboard; assistive technology hears of the cell.
+      if (cursorDrawn_) InvalidateRect(window, nullptr, FALSE);
+      if (message == WM_SETFOCUS) NotifyFocus();
       return 0;
     case WM_KEYDOWN:
       if (app_) app_->picMain_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF), ShiftState());

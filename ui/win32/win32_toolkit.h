@@ -64,6 +64,7 @@ class Win32Toolkit final : public Toolkit {
   void Layout();
   int Px(int v) const { return static_cast<int>(v * ratio_ + 0.5); }
   void Draw(const DrawOp& op);
+  void NotifyFocus();
 
   HINSTANCE instance_;
   int showCommand_;
