@@ -123,11 +123,11 @@ class WindowTest : public QObject {
       QKeyEvent event(QEvent::KeyPress, key, modifiers, 0, keysym, 0), f2(QEvent::KeyPress, Qt::Key_F2, {}, 0, 0xffbf, 0);
       QCoreApplication::sendEvent(w->window()->picMain, &event);
       const std::string board = BoardString(w->game);
-      return QCoreApplication::sendEvent(w->window()->picMain, &f2), board + " " + BoardString(w->game);
+      return QCoreApplication::sendEvent(w->window()->picMain, &f2), QString::fromStdString(board + " " + BoardString(w->game));
     };
     for (const auto& c : cells) {
       const int digit = Qt::Key_0 + c.digit;
-      const std::string placed = c.board + std::string(" ........."), none = "......... .........";
+      const QString placed = c.board + QString(" ........."), none = "......... .........";
       QCOMPARE(after(digit, Qt::KeypadModifier, 0xffb0 + c.digit), placed);
       QCOMPARE(after(digit, {}, 0xffb0 + c.digit), placed);
       QCOMPARE(after(c.navigation, Qt::KeypadModifier, c.onKeypad), placed);
