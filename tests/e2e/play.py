@@ -55,7 +55,7 @@ class Session:
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
 
     def close(self):
-        for process in filter(None, (self.app, self.xvfb)):
+        for process in filter(None, (self.app, getattr(self, "keyboard", None), self.xvfb)):
             process.terminate(), process.wait()  # lets Xvfb remove its lock and socket; nothing once ended
         shutil.rmtree(self.tmp, ignore_errors=True)
 
@@ -120,8 +120,7 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
         self.wine = False
         user, began = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] * (os.geteuid() == 0), time.monotonic()
         copy = shutil.copy(program, self.tmp)
-        for path in (self.tmp, copy):
-            user and os.chown(path, 65534, 65534)
+        [os.chown(path, 65534, 65534) for path in (self.tmp, copy) if user]  # its folder is the game's too
         open(self.tmp + "/config", "w").write("xwayland disable\noutput * resolution 640x480\n")
         self.env.update(WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman", HOME=self.tmp,
                         QT_QPA_PLATFORM="wayland")
@@ -144,11 +143,6 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
     def send(self, object, opcode, *words):  # a request in the Wayland wire format
         self.pointer.sendall(struct.pack("<%dI" % (len(words) + 2), object, 8 + 4 * len(words) << 16 | opcode, *words))
 
-    def close(self):
-        with contextlib.suppress(AttributeError):  # none before sway was up
-            self.keyboard.terminate()
-        super().close()
-
     def caption(self):  # from the compositor's tree, with the board's place: sway may move a new window once
         nodes = [json.loads(subprocess.run(["swaymsg", "-t", "get_tree"], env=self.env, capture_output=True).stdout)]
         for node in nodes:
@@ -158,11 +152,10 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
                 self.x, self.y = at["x"] + inner["x"], at["y"] + inner["y"] + inner["height"] - 340
                 return node["name"]
 
-    def grab(self):
-        ppm = subprocess.run(["grim", "-t", "ppm", "-g", "%d,%d 300x300" % (self.x, self.y), "-"], env=self.env,
-                             capture_output=True).stdout[-300 * 300 * 3:]  # after its header
-        raw = bytearray(300 * 300 * 4)
-        raw[0::4], raw[1::4], raw[2::4] = ppm[2::3], ppm[1::3], ppm[0::3]
+    def grab(self):  # red, green and blue after the header of grim's PPM, as the X server's blue, green, red, pad
+        rgb, raw = subprocess.run(["grim", "-t", "ppm", "-g", "%d,%d 300x300" % (self.x, self.y), "-"], env=self.env,
+                                  capture_output=True).stdout[-270000:], bytearray(360000)
+        raw[0::4], raw[1::4], raw[2::4] = rgb[2::3], rgb[1::3], rgb[0::3]
         return raw, []
 
     def act(self, what):  # the pointer moved to the cell and clicked, or each key pressed as xdotool names it

@@ -1,6 +1,7 @@
 // The Qt window and toolkit: events become handler calls, drawing goes through QPainter onto the board image.
 #include "ui/qt/qt_toolkit.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -399,9 +400,12 @@ void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, 
 }
 
 void QtToolkit::Refresh() {
-  // Paints now rather than later: the caller may block straight after (the end-of-game hold).
+  // Paints now rather than later: the caller may block straight after (the end-of-game hold). On Wayland the
+  // picture reaches the compositor only when the event loop flushes its requests before blocking, so the flush
+  // is asked for here, as the loop would; without it the winning move was never seen during the hold.
   if (!window_) return;
   window_->picMain->repaint();
+  emit QAbstractEventDispatcher::instance()->aboutToBlock();
   if (app_ == nullptr) return;
   BoardNarrator& narrator = window_->picMain->narrator;
   const unsigned changed = narrator.Update(app_->game());
