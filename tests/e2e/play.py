@@ -129,9 +129,7 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
         self.env["WAYLAND_DISPLAY"] = os.path.basename(next(glob.iglob(self.tmp + "/wayland-?")))
         print("sway started in %.2f s" % (time.monotonic() - began))
         self.keyboard = subprocess.Popen(["wtype", "-s", "900000"], env=self.env)  # the seat keeps a keyboard between keys
-        self.app = subprocess.Popen(user + [copy], env=self.env)
-        self.side = wait(self.caption, "the window", 60) and 300
-        self.pointer = socket.socket(socket.AF_UNIX)  # a virtual pointer, from here to the end: the seat's only one
+        self.pointer = socket.socket(socket.AF_UNIX)  # a virtual pointer for the game to find at its start
         self.pointer.connect(self.tmp + "/" + self.env["WAYLAND_DISPLAY"])
         self.send(1, 1, 2), self.send(1, 0, 3)  # wl_display: get_registry (id 2), sync (3), done after every global
         data, name = b"", b"zwlr_virtual_pointer_manager_v1\0"
@@ -139,6 +137,8 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
             data += self.pointer.recv(65536)
         self.send(2, 0, struct.unpack_from("<I", data, data.index(name) - 8)[0], 32, *struct.unpack("<8I", name), 1, 4)
         self.send(4, 0, 0, 5)  # bound as 4, its pointer 5 in the default seat
+        self.app = subprocess.Popen(user + [copy], env=self.env)
+        self.side = wait(self.caption, "the window", 60) and 300
 
     def send(self, object, opcode, *words):  # a request in the Wayland wire format
         self.pointer.sendall(struct.pack("<%dI" % (len(words) + 2), object, 8 + 4 * len(words) << 16 | opcode, *words))
