@@ -34,24 +34,32 @@ namespace zandor {
 
 namespace {
 
-// Keys by their X key symbol, which Qt passes as the native virtual key on X11 and Wayland alike. The keypad's
-// keys are told apart this way: Qt on Wayland gives them no keypad modifier, so keypad 5 would be a top-row 5.
+// Keys by their X key symbol, which Qt passes as the native virtual key on X11 and Wayland alike. The
+// keypad's keys are told apart this way: Qt on Wayland gives them no keypad modifier, so keypad 5 would be a
+// top-row 5.
 constexpr std::uint32_t kKeypad0 = 0xffb0, kKeypad9 = 0xffb9;  // KP_0 to KP_9
-constexpr struct { std::uint32_t keysym; std::int16_t code; } kKeypadKeys[] = {
-    {0xff95, keys::kHome}, {0xff96, keys::kLeft},   {0xff97, keys::kUp},  {0xff98, keys::kRight},
+constexpr struct {
+  std::uint32_t keysym;
+  std::int16_t code;
+} kKeypadKeys[] = {
+    {0xff95, keys::kHome}, {0xff96, keys::kLeft},   {0xff97, keys::kUp},       {0xff98, keys::kRight},
     {0xff99, keys::kDown}, {0xff9a, keys::kPageUp}, {0xff9b, keys::kPageDown}, {0xff9c, keys::kEnd},
     {0xff9d, keys::kClear}};  // KP_Home ... KP_Begin, the centre
 // Every other key by Qt's name for it, wherever it sits.
-constexpr struct { int qtKey; std::int16_t code; } kQtKeys[] = {
-    {Qt::Key_Home, keys::kHome},   {Qt::Key_Up, keys::kUp},     {Qt::Key_PageUp, keys::kPageUp},
-    {Qt::Key_Left, keys::kLeft},   {Qt::Key_Clear, keys::kClear}, {Qt::Key_Right, keys::kRight},
-    {Qt::Key_End, keys::kEnd},     {Qt::Key_Down, keys::kDown}, {Qt::Key_PageDown, keys::kPageDown},
-    {Qt::Key_F2, keys::kF2}};
+constexpr struct {
+  int qtKey;
+  std::int16_t code;
+} kQtKeys[] = {{Qt::Key_Home, keys::kHome},         {Qt::Key_Up, keys::kUp},
+               {Qt::Key_PageUp, keys::kPageUp},     {Qt::Key_Left, keys::kLeft},
+               {Qt::Key_Clear, keys::kClear},       {Qt::Key_Right, keys::kRight},
+               {Qt::Key_End, keys::kEnd},           {Qt::Key_Down, keys::kDown},
+               {Qt::Key_PageDown, keys::kPageDown}, {Qt::Key_F2, keys::kF2}};
 
 }  // namespace
 
 std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t keysym) {
-  if (keysym >= kKeypad0 && keysym <= kKeypad9) return static_cast<std::int16_t>(keys::kNumPad0 + keysym - kKeypad0);
+  if (keysym >= kKeypad0 && keysym <= kKeypad9)
+    return static_cast<std::int16_t>(keys::kNumPad0 + keysym - kKeypad0);
   for (const auto& key : kKeypadKeys)
     if (key.keysym == keysym) return key.code;
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
@@ -401,8 +409,8 @@ void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, 
 
 void QtToolkit::Refresh() {
   // Paints now rather than later: the caller may block straight after (the end-of-game hold). On Wayland the
-  // picture reaches the compositor only when the event loop flushes its requests before blocking, so the flush
-  // is asked for here, as the loop would; without it the winning move was never seen during the hold.
+  // picture reaches the compositor only when the event loop flushes its requests before blocking, so the
+  // flush is asked for here, as the loop would; without it the winning move was never seen during the hold.
   if (!window_) return;
   window_->picMain->repaint();
   emit QAbstractEventDispatcher::instance()->aboutToBlock();
