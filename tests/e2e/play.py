@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does; Xlib in this
 process reads the screen, the caption and the X server's time of each change. Usage: play.py PROGRAM two_players|
-computer|scaled. The Qt program gets an Xvfb of its own; an .exe runs in the caller's WINEPREFIX and DISPLAY."""
+computer|scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe runs in the caller's WINEPREFIX
+and DISPLAY."""
 import contextlib, glob, json, os, random, shutil, socket, struct, subprocess, sys, tempfile, time
 from Xlib import X, display, error
 
