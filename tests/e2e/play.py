@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does; Xlib in this
 process reads the screen, the caption and the X server's time of each change. Usage: play.py PROGRAM two_players|
-computer|scaled. The Qt program gets an Xvfb of its own; an .exe runs in the caller's WINEPREFIX and DISPLAY."""
-import contextlib, os, random, shutil, subprocess, sys, tempfile, time
+computer|scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe runs in the caller's WINEPREFIX
+and DISPLAY."""
+import contextlib, glob, json, os, random, shutil, socket, struct, subprocess, sys, tempfile, time
 from Xlib import X, display, error
 
 
@@ -55,7 +56,7 @@ class Session:
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
 
     def close(self):
-        for process in filter(None, (self.app, self.xvfb)):
+        for process in filter(None, (self.app, getattr(self, "keyboard", None), self.xvfb)):
             process.terminate(), process.wait()  # lets Xvfb remove its lock and socket; nothing once ended
         shutil.rmtree(self.tmp, ignore_errors=True)
 
@@ -79,7 +80,7 @@ class Session:
             if len(words) > 1:  # a menu by its access keys: it opens on the first, the choice closes it
                 wait(lambda: any(popup for *_, popup in self.windows()) == (i == 0), "the menu to open or close")
 
-    def look(self):  # the board as 'O', 'X' or '.' per cell, and whether a 5 px strike line crosses the middle row
+    def grab(self):  # the board's pixels, 4 bytes each (blue, green, red), and the server times of the changes seen
         times = []
         while True:  # until a read follows every change reported, so that the changes' server times bracket it
             while self.d.pending_events():
@@ -87,7 +88,13 @@ class Session:
                 times += [event.timestamp / 1000] if type(event).__name__ == "DamageNotify" else []
             raw = memoryview(self.root.get_image(self.x, self.y, self.side, self.side, X.ZPixmap, 0xFFFFFFFF).data)
             if not self.d.pending_events():
-                break
+                return raw, times
+
+    def caption(self):
+        return self.window.get_full_text_property(self.name)
+
+    def look(self):  # the board as 'O', 'X' or '.' per cell, and whether a 5 px strike line crosses the middle row
+        raw, times = self.grab()
 
         red = lambda x, y: (lambda b, g, r, _: r > 140 and g < 90 and b < 90)(  # at (x, y) in unscaled pixels
             *raw[(int(y * self.scale) * self.side + int(x * self.scale)) * 4:][:4])
@@ -103,10 +110,68 @@ class Session:
 
     def expect(self, want, caption=None, struck=False):  # want: a board, or a test of one; its first sighting
         def seen():
-            self.seen = self.look(), self.window.get_full_text_property(self.name)
+            self.seen = self.look(), self.caption()
             return (want(self.seen[0][0]) if callable(want) else want == self.seen[0][0]) and caption in (
                 None, self.seen[1]) and self.seen[0][1] >= struck and self.history[-1]
         return wait(seen, lambda: "%s %s; the screen shows %s" % (want, caption, self.seen))
+
+
+class Wayland(Session):  # the Qt program on a headless sway of its own; keys through wtype, the screen through grim
+    def start(self, program):  # sway refuses root: then it and the game run as nobody
+        self.wine = False
+        user, began = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] * (os.geteuid() == 0), time.monotonic()
+        copy = shutil.copy(program, self.tmp)
+        [os.chown(path, 65534, 65534) for path in (self.tmp, copy) if user]  # its folder is the game's too
+        open(self.tmp + "/config", "w").write("xwayland disable\noutput * resolution 640x480\n")
+        self.env.update(WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman", HOME=self.tmp,
+                        QT_QPA_PLATFORM="wayland")
+        self.xvfb = subprocess.Popen(user + ["sway", "-c", self.tmp + "/config"], env=self.env, stderr=subprocess.DEVNULL)
+        self.env["SWAYSOCK"] = wait(lambda: next(glob.iglob(self.tmp + "/sway-ipc.*"), None), "sway", 30)
+        self.env["WAYLAND_DISPLAY"] = os.path.basename(next(glob.iglob(self.tmp + "/wayland-?")))
+        print("sway started in %.2f s" % (time.monotonic() - began))
+        self.keyboard = subprocess.Popen(["wtype", "-s", "900000"], env=self.env)  # the seat keeps a keyboard between keys
+        self.pointer = socket.socket(socket.AF_UNIX)  # a virtual pointer for the game to find at its start
+        self.pointer.connect(self.tmp + "/" + self.env["WAYLAND_DISPLAY"])
+        self.send(1, 1, 2), self.send(1, 0, 3)  # wl_display: get_registry (id 2), sync (3), done after every global
+        data, name = b"", b"zwlr_virtual_pointer_manager_v1\0"
+        while struct.pack("<II", 3, 12 << 16) not in data:
+            data += self.pointer.recv(65536)
+        self.send(2, 0, struct.unpack_from("<I", data, data.index(name) - 8)[0], 32, *struct.unpack("<8I", name), 1, 4)
+        self.send(4, 0, 0, 5)  # bound as 4, its pointer 5 in the default seat
+        self.app = subprocess.Popen(user + [copy], env=self.env)
+        self.side = wait(self.caption, "the window", 60) and 300
+
+    def send(self, object, opcode, *words):  # a request in the Wayland wire format
+        self.pointer.sendall(struct.pack("<%dI" % (len(words) + 2), object, 8 + 4 * len(words) << 16 | opcode, *words))
+
+    def caption(self):  # from the compositor's tree, with the board's place: sway may move a new window once
+        nodes = [json.loads(subprocess.run(["swaymsg", "-t", "get_tree"], env=self.env, capture_output=True).stdout)]
+        for node in nodes:
+            nodes += node.get("nodes", []) + node.get("floating_nodes", [])
+            if (node.get("name") or "").startswith("Zandor ["):
+                at, inner = node["rect"], node["window_rect"]  # the surface is the menu bar over 302 x 340
+                self.x, self.y = at["x"] + inner["x"], at["y"] + inner["y"] + inner["height"] - 340
+                return node["name"]
+
+    def grab(self):  # red, green and blue after the header of grim's PPM, as the X server's blue, green, red, pad
+        rgb, raw = subprocess.run(["grim", "-t", "ppm", "-g", "%d,%d 300x300" % (self.x, self.y), "-"], env=self.env,
+                                  capture_output=True).stdout[-270000:], bytearray(360000)
+        raw[0::4], raw[1::4], raw[2::4] = rgb[2::3], rgb[1::3], rgb[0::3]
+        return raw, []
+
+    def act(self, what):  # the pointer moved to the cell and clicked, or each key pressed as xdotool names it
+        if (words := what.split())[:1] == ["cell"]:
+            x, y, button = int(words[1]) % 3 * 100 + 90, int(words[1]) // 3 * 100 + 90, (words + ["1"])[2]
+            for request in ((1, 0, self.x + x, self.y + y, 640, 480), (4,), (2, 0, 0x110 + "132".index(button), 1), (4,),
+                            (2, 0, 0x110 + "132".index(button), 0), (4,)):  # motion, frame, press, frame, ...
+                self.send(5, *request)
+            return
+        for i, key in enumerate(words):
+            *modifiers, key = key.split("+")
+            before = len(words) > 1 and self.grab()[0]
+            self.run("wtype", *sum((["-M", m] for m in modifiers), []), "-k", key, *sum((["-m", m] for m in modifiers), []))
+            if i == 0 and len(words) > 1:  # a menu by its access keys: it opens over the board
+                wait(lambda: self.grab()[0] != before, "the menu to open")
 
 
 # Each input, then the board and the caption (None: any) it must bring.
@@ -118,12 +183,15 @@ SCENARIOS = {"two_players": [  # a menu by its access keys; a keypad digit, any 
     ("KP_5", "....X....", None), ("F2", ".........", "Zandor [O:0; X:0]")],  # the loser opens; F2 starts anew
     "scaled": [("alt+f 2", ".........", None), ("cell 8", "........O", None), ("KP_5", "....X...O", None)]}
 
+SCENARIOS["wayland"] = [  # on Wayland, navigation keys from the keypad itself
+    (what.replace("End", "KP_End").replace("Prior", "KP_Prior"), *want) for what, *want in SCENARIOS["two_players"]]
+
 
 def play(session, rows):
     for what, board, caption in rows:
         session.act(what)
         seen = session.expect(board, caption, struck=what == "cell 5")
-        if what == "":  # the hold, from the struck board to the next empty one, bracketed by the server's times
+        if what == "" and not isinstance(session, Wayland):  # the hold, from the struck board to the next empty one, bracketed by the server's times
             hold = seen[1] - (struck := [h for h in session.history if h[0][1]][-1])[2], seen[2] - struck[1]
             check(hold[1] >= 0.9 and hold[0] <= 1.5, "the hold took %.3f to %.3f s, not 1 s" % hold)
 
@@ -144,7 +212,7 @@ def computer(session):
 
 
 def main():
-    session = Session(1.5 if sys.argv[2] == "scaled" else 1)
+    session = (Wayland if sys.argv[2] == "wayland" else Session)(1.5 if sys.argv[2] == "scaled" else 1)
     try:
         session.start(sys.argv[1])
         computer(session) if sys.argv[2] == "computer" else play(session, SCENARIOS[sys.argv[2]])

@@ -108,6 +108,34 @@ class WindowTest : public QObject {
     QCOMPARE(BoardString(w->game)[1], 'O');
   }
 
+  // Every key of the map as a key event to the board of a two-player match, each followed by F2 (a new match):
+  // keypad digits as X11 sends them (keypad modifier) and as Wayland does (only the key symbol), navigation keys on
+  // the keypad and on their own; top-row digits and keypad 0 place nothing. Key symbols are X11's.
+  void everyKeyOfTheMap() {
+    const struct { int digit; Qt::Key navigation; quint32 onKeypad, onItsOwn; const char* board; } cells[] = {
+        {7, Qt::Key_Home, 0xff95, 0xff50, "X........"},     {8, Qt::Key_Up, 0xff97, 0xff52, ".X......."},
+        {9, Qt::Key_PageUp, 0xff9a, 0xff55, "..X......"},   {4, Qt::Key_Left, 0xff96, 0xff51, "...X....."},
+        {5, Qt::Key_Clear, 0xff9d, 0xff0b, "....X...."},    {6, Qt::Key_Right, 0xff98, 0xff53, ".....X..."},
+        {1, Qt::Key_End, 0xff9c, 0xff57, "......X.."},      {2, Qt::Key_Down, 0xff99, 0xff54, ".......X."},
+        {3, Qt::Key_PageDown, 0xff9b, 0xff56, "........X"}, {0, Qt::Key_Insert, 0xff9e, 0xff63, "........."}};
+    w->window()->Action(MenuItem::TwoPlayer)->trigger();
+    const auto after = [&](int key, Qt::KeyboardModifiers modifiers, quint32 keysym) {  // the board, then after F2
+      QKeyEvent event(QEvent::KeyPress, key, modifiers, 0, keysym, 0), f2(QEvent::KeyPress, Qt::Key_F2, {}, 0, 0xffbf, 0);
+      QCoreApplication::sendEvent(w->window()->picMain, &event);
+      const std::string board = BoardString(w->game);
+      return QCoreApplication::sendEvent(w->window()->picMain, &f2), QString::fromStdString(board + " " + BoardString(w->game));
+    };
+    for (const auto& c : cells) {
+      const int digit = Qt::Key_0 + c.digit;
+      const QString placed = c.board + QString(" ........."), none = "......... .........";
+      QCOMPARE(after(digit, Qt::KeypadModifier, 0xffb0 + c.digit), placed);
+      QCOMPARE(after(digit, {}, 0xffb0 + c.digit), placed);
+      QCOMPARE(after(c.navigation, Qt::KeypadModifier, c.onKeypad), placed);
+      QCOMPARE(after(c.navigation, {}, c.onItsOwn), placed);
+      QCOMPARE(after(digit, {}, 0x30 + c.digit), none);  // top row
+    }
+  }
+
   // Captions whole, radio marks and the program's check marks (*) after a click on "&2 Player", which Qt
   // toggles first; the notice; a client area of 302 x 340 that keeps its size.
   void wordsMarksAndSizeAsMeant() {

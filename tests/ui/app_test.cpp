@@ -51,6 +51,7 @@ std::string After(bool onePlayer, std::uint8_t turn, bool gameOver, Input input)
 }
 std::string With(int cell, char mark) { return cell < 0 ? "........." : std::string(9, '.').replace(cell, 1, 1, mark); }
 
+// Keys to cells: every key of the map is played through the Qt window (tests/qt).
 TEST(Input, ReleasesAndKeysPlaceMarksWhereTheRulesAllow) {
   const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
   // Pixels to cells: (p - 50) / 100 rounded half to even, and only on the board, 0 < p <= 300.
@@ -61,12 +62,6 @@ TEST(Input, ReleasesAndKeysPlaceMarksWhereTheRulesAllow) {
     EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_MouseUp(1, 0, r.x, r.y); }), With(r.cell, 'O')) << r.x << "," << r.y;
     EXPECT_EQ(CellAtPixel(r.x, r.y), r.cell) << "a screen reader names the cell a release there plays: " << r.x << "," << r.y;
   }
-  // Keypad digits 7, 5 and 3, then every navigation key, in keypad order; a top-row digit and keypad 0 place nothing.
-  const struct { std::int16_t key; int cell; } keys[] = {
-      {103, 0}, {101, 4}, {99, 8}, {keys::kHome, 0}, {keys::kUp, 1}, {keys::kPageUp, 2}, {keys::kLeft, 3}, {keys::kClear, 4},
-      {keys::kRight, 5}, {keys::kEnd, 6}, {keys::kDown, 7}, {keys::kPageDown, 8}, {'5', -1}, {96, -1}};
-  for (const auto& k : keys)
-    EXPECT_EQ(After(false, 0, false, [&](App& a) { a.picMain_KeyDown(k.key, 0); }), With(k.cell, 'X')) << k.key;
   // Nothing during the hold; keypad digits only for a second player, navigation keys whenever X may move.
   const auto click = [](App& a) { a.picMain_MouseUp(1, 0, 50, 50); };
   const auto digit = [](App& a) { a.Form_KeyDown(101, 0); };

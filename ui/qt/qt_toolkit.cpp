@@ -1,6 +1,7 @@
 // The Qt window and toolkit: events become handler calls, drawing goes through QPainter onto the board image.
 #include "ui/qt/qt_toolkit.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
@@ -32,26 +33,45 @@ static void InitArtResource() { Q_INIT_RESOURCE(zandor_art); }
 
 namespace zandor {
 
-std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
+namespace {
+
+// Keys by their X key symbol, which Qt passes as the native virtual key on X11 and Wayland alike. The
+// keypad's keys are told apart this way: Qt on Wayland gives them no keypad modifier, so keypad 5 would be a
+// top-row 5.
+constexpr std::uint32_t kKeypad0 = 0xffb0, kKeypad9 = 0xffb9;  // KP_0 to KP_9
+constexpr struct {
+  std::uint32_t keysym;
+  std::int16_t code;
+} kKeypadKeys[] = {
+    {0xff95, keys::kHome}, {0xff96, keys::kLeft},   {0xff97, keys::kUp},       {0xff98, keys::kRight},
+    {0xff99, keys::kDown}, {0xff9a, keys::kPageUp}, {0xff9b, keys::kPageDown}, {0xff9c, keys::kEnd},
+    {0xff9d, keys::kClear}};  // KP_Home ... KP_Begin, the centre
+// Every other key by Qt's name for it, wherever it sits.
+constexpr struct {
+  int qtKey;
+  std::int16_t code;
+} kQtKeys[] = {{Qt::Key_Home, keys::kHome},         {Qt::Key_Up, keys::kUp},
+               {Qt::Key_PageUp, keys::kPageUp},     {Qt::Key_Left, keys::kLeft},
+               {Qt::Key_Clear, keys::kClear},       {Qt::Key_Right, keys::kRight},
+               {Qt::Key_End, keys::kEnd},           {Qt::Key_Down, keys::kDown},
+               {Qt::Key_PageDown, keys::kPageDown}, {Qt::Key_F2, keys::kF2}};
+
+}  // namespace
+
+std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t keysym) {
+  if (keysym >= kKeypad0 && keysym <= kKeypad9)
+    return static_cast<std::int16_t>(keys::kNumPad0 + keysym - kKeypad0);
+  for (const auto& key : kKeypadKeys)
+    if (key.keysym == keysym) return key.code;
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
     const int digit = qtKey - Qt::Key_0;
     // The keypad's digits have codes of their own; the top row's are plain character codes.
     return static_cast<std::int16_t>(modifiers.testFlag(Qt::KeypadModifier) ? keys::kNumPad0 + digit
                                                                             : '0' + digit);
   }
-  switch (qtKey) {
-    case Qt::Key_Home: return keys::kHome;
-    case Qt::Key_Up: return keys::kUp;
-    case Qt::Key_PageUp: return keys::kPageUp;
-    case Qt::Key_Left: return keys::kLeft;
-    case Qt::Key_Clear: return keys::kClear;
-    case Qt::Key_Right: return keys::kRight;
-    case Qt::Key_End: return keys::kEnd;
-    case Qt::Key_Down: return keys::kDown;
-    case Qt::Key_PageDown: return keys::kPageDown;
-    case Qt::Key_F2: return keys::kF2;
-    default: return 0;
-  }
+  for (const auto& key : kQtKeys)
+    if (key.qtKey == qtKey) return key.code;
+  return 0;
 }
 
 std::int16_t ShiftFromQt(Qt::KeyboardModifiers modifiers) {
@@ -204,7 +224,7 @@ void PicMain::paintEvent(QPaintEvent* event) {
 }
 
 void PicMain::keyPressEvent(QKeyEvent* event) {
-  const std::int16_t code = VirtualKeyFromQt(event->key(), event->modifiers());
+  const std::int16_t code = VirtualKeyFromQt(event->key(), event->modifiers(), event->nativeVirtualKey());
   // Keys without a code go on to the window, which has nothing to do with them either.
   if (code == 0 || app_ == nullptr) return QWidget::keyPressEvent(event);
   app_->picMain_KeyDown(code, ShiftFromQt(event->modifiers()));
@@ -363,7 +383,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-  const std::int16_t code = VirtualKeyFromQt(event->key(), event->modifiers());
+  const std::int16_t code = VirtualKeyFromQt(event->key(), event->modifiers(), event->nativeVirtualKey());
   if (code == 0 || app_ == nullptr) return QMainWindow::keyPressEvent(event);
   app_->Form_KeyDown(code, ShiftFromQt(event->modifiers()));
 }
@@ -394,9 +414,12 @@ void QtToolkit::BitBlt(int x, int y, int width, int height, int srcX, int srcY, 
 }
 
 void QtToolkit::Refresh() {
-  // Paints now rather than later: the caller may block straight after (the end-of-game hold).
+  // Paints now rather than later: the caller may block straight after (the end-of-game hold). On Wayland the
+  // picture reaches the compositor only when the event loop flushes its requests before blocking, so the
+  // flush is asked for here, as the loop would; without it the winning move was never seen during the hold.
   if (!window_) return;
   window_->picMain->repaint();
+  emit QAbstractEventDispatcher::instance()->aboutToBlock();
   if (app_ != nullptr) app_->BoardShown();
 }
 

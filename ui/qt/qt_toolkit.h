@@ -25,9 +25,10 @@ namespace zandor {
 class App;
 struct Image;
 
-// The virtual-key code of a Qt key, or 0 for a key the game has no code for. Keypad digits are told
-// from top-row digits by the keypad modifier; navigation keys have one code wherever they sit.
-std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+// The virtual-key code of a Qt key, or 0 for a key the game has no code for. Keypad keys are told apart by
+// their X key symbol (the event's native virtual key on X11 and Wayland), or by the keypad modifier;
+// navigation keys have one code wherever they sit.
+std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t keysym);
 // Shift state as the handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftFromQt(Qt::KeyboardModifiers modifiers);
 // Mouse button as the handlers take it: 1 left, 2 right, 4 middle, 0 any other.
