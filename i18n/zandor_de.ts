@@ -41,35 +41,35 @@
     </message>
     <message>
         <source>top row</source>
-        <translation>obere Reihe</translation>
+        <translation type="vanished">obere Reihe</translation>
     </message>
     <message>
         <source>middle row</source>
-        <translation>mittlere Reihe</translation>
+        <translation type="vanished">mittlere Reihe</translation>
     </message>
     <message>
         <source>bottom row</source>
-        <translation>untere Reihe</translation>
+        <translation type="vanished">untere Reihe</translation>
     </message>
     <message>
         <source>left column</source>
-        <translation>linke Spalte</translation>
+        <translation type="vanished">linke Spalte</translation>
     </message>
     <message>
         <source>middle column</source>
-        <translation>mittlere Spalte</translation>
+        <translation type="vanished">mittlere Spalte</translation>
     </message>
     <message>
         <source>right column</source>
-        <translation>rechte Spalte</translation>
+        <translation type="vanished">rechte Spalte</translation>
     </message>
     <message>
         <source>diagonal from top left</source>
-        <translation>Diagonale von oben links</translation>
+        <translation type="vanished">Diagonale von oben links</translation>
     </message>
     <message>
         <source>diagonal from top right</source>
-        <translation>Diagonale von oben rechts</translation>
+        <translation type="vanished">Diagonale von oben rechts</translation>
     </message>
     <message>
         <source>O</source>
@@ -91,7 +91,7 @@
     <message>
         <source>%1 took the %2.</source>
         <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 belegt das Feld %2.</translation>
+        <translation type="vanished">%1 belegt das Feld %2.</translation>
     </message>
     <message>
         <source>O to move.</source>
@@ -108,7 +108,7 @@
     <message>
         <source>%1 wins: %2.</source>
         <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 gewinnt: %2.</translation>
+        <translation type="vanished">%1 gewinnt: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +125,92 @@
     <message>
         <source>Press</source>
         <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation>%1 belegt das Feld oben links.</translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation>%1 belegt das mittlere Feld.</translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation>%1 belegt das Feld unten rechts.</translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation>%1 gewinnt: obere Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation>Spielstand: O %1, X %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Dieses Feld ist schon belegt.</translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -41,35 +41,35 @@
     </message>
     <message>
         <source>top row</source>
-        <translation>linha de cima</translation>
+        <translation type="vanished">linha de cima</translation>
     </message>
     <message>
         <source>middle row</source>
-        <translation>linha do meio</translation>
+        <translation type="vanished">linha do meio</translation>
     </message>
     <message>
         <source>bottom row</source>
-        <translation>linha de baixo</translation>
+        <translation type="vanished">linha de baixo</translation>
     </message>
     <message>
         <source>left column</source>
-        <translation>coluna da esquerda</translation>
+        <translation type="vanished">coluna da esquerda</translation>
     </message>
     <message>
         <source>middle column</source>
-        <translation>coluna do meio</translation>
+        <translation type="vanished">coluna do meio</translation>
     </message>
     <message>
         <source>right column</source>
-        <translation>coluna da direita</translation>
+        <translation type="vanished">coluna da direita</translation>
     </message>
     <message>
         <source>diagonal from top left</source>
-        <translation>diagonal a partir da superior esquerda</translation>
+        <translation type="vanished">diagonal a partir da superior esquerda</translation>
     </message>
     <message>
         <source>diagonal from top right</source>
-        <translation>diagonal a partir da superior direita</translation>
+        <translation type="vanished">diagonal a partir da superior direita</translation>
     </message>
     <message>
         <source>O</source>
@@ -91,7 +91,7 @@
     <message>
         <source>%1 took the %2.</source>
         <extracomment>%1 is O or X, %2 a cell&apos;s place such as &quot;top left&quot;.</extracomment>
-        <translation>%1 ocupou a casa %2.</translation>
+        <translation type="vanished">%1 ocupou a casa %2.</translation>
     </message>
     <message>
         <source>O to move.</source>
@@ -108,7 +108,7 @@
     <message>
         <source>%1 wins: %2.</source>
         <extracomment>%1 is O or X, %2 a line such as &quot;top row&quot;.</extracomment>
-        <translation>%1 vence: %2.</translation>
+        <translation type="vanished">%1 vence: %2.</translation>
     </message>
     <message>
         <source>A draw: the board is full.</source>
@@ -125,6 +125,92 @@
     <message>
         <source>Press</source>
         <translation>Pressionar</translation>
+    </message>
+    <message>
+        <source>%1 took the top left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the top centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the top right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the middle left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the middle right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the bottom left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the bottom centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took the bottom right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: top row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: middle row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: bottom row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: left column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: middle column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: right column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins: diagonal from top right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score: O %1, X %2.</source>
+        <extracomment>The match score after a game: %1 is O&apos;s wins, %2 X&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not %1&apos;s turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How two sentences follow each other when they are said together: %1 the first, %2 the second.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
