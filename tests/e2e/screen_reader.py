@@ -23,9 +23,10 @@ GAME = [("", [("top left, empty", "oben links, leer")]),  # the board has the fo
         ("space", [("O took the bottom centre.", None), ("X took the top centre.", None)]),
         ("shift+Tab", [("bottom left, empty", None)]),
         ("Return", [("O took the bottom left.", None), ("X took the bottom right.", "X belegt das Feld unten rechts.")]),
+        ("Tab", [("bottom centre, O", "unten Mitte, O")]),
         ("space", [("That cell is taken.", "Dieses Feld ist schon belegt.")]),  # refused: still O's turn
-        ("shift+Tab shift+Tab shift+Tab", [("middle right, empty", None), ("centre, empty", "Mitte, leer"),
-                                           ("middle left, empty", None)]),
+        ("shift+Tab shift+Tab shift+Tab shift+Tab", [("bottom left, O", None), ("middle right, empty", None),
+                                                     ("centre, empty", "Mitte, leer"), ("middle left, empty", None)]),
         ("space", [("O took the middle left.", None), ("X took the top left.", "X belegt das Feld oben links.")]),
         ("Tab", [("centre, empty", "Mitte, leer")]),
         ("Return", [("O took the centre.", "O belegt das mittlere Feld."), ("X took the top right.", None),
@@ -93,6 +94,9 @@ def main():
             for key in keys.format("s" if german else "d").split():
                 session.act(key)
             session.hear([text[german] for text in said if text[german]])
+        log = open(session.log).read()  # the states as Orca read them: a cell that holds a mark is checked, no other
+        cell = r", %s' role='table cell'\s+description='[^']*'\s+states='checked "
+        check(re.search(cell % "O", log) and not re.search(cell % "(empty|leer)", log), "no checked cell with an O")
         print("passed: screen reader,", sys.argv[2])
     except (AssertionError, subprocess.TimeoutExpired) as failure:
         return print("FAIL:", failure) or 1

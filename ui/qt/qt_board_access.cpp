@@ -108,8 +108,8 @@ class CellAccessible final : public QAccessibleInterface,
     s.focusable = s.selectable = true;
     s.selected = board_->cursor() == index_;
     s.focused = s.selected && board_->hasFocus();
-    // A mark stays for the rest of the game: the cell can no longer be changed.
-    s.readOnly = board_->app() && board_->app()->narrator().Marked(index_);
+    // A cell that holds a mark is checked, as a box is: the one state Qt tells every platform of when it changes.
+    s.checked = board_->app() && board_->app()->narrator().Marked(index_);
     return s;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -225,6 +225,11 @@ void AnnounceBoard(PicMain* board, unsigned changedCells, const QString& text) {
     if ((changedCells & (1u << i)) == 0) continue;
     QAccessibleEvent named(table->child(i), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
+    // Screen readers keep the states they have seen and learn of a change only from its event.
+    QAccessible::State marked;
+    marked.checked = true;
+    QAccessibleStateChangeEvent checked(table->child(i), marked);
+    QAccessible::updateAccessibility(&checked);
   }
   if (descriptionChanged) {
     QAccessibleEvent described(board, QAccessible::DescriptionChanged);
