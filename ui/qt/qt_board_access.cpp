@@ -238,8 +238,7 @@ void AnnounceBoard(PicMain* board, unsigned changedCells, const QString& text) {
     QAccessibleAnnouncementEvent said(board, text);
     QAccessible::updateAccessibility(&said);
 #else
-    // Made the first time there is something to say, beside the board.
-    // A plain widget to Qt's type system, found by its name.
+    // Made beside the board the first time there is something to say; a plain widget, so found by its name.
     auto* announcer = static_cast<Announcer*>(
         board->parentWidget()->findChild<QWidget*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly));
     if (announcer == nullptr) announcer = new Announcer(board->parentWidget());

@@ -242,7 +242,7 @@ void PicMain::keyPressEvent(QKeyEvent* event) {
 void PicMain::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   // After Qt has told assistive technology of the board itself: the keyboard's cell is what has the focus.
-  QMetaObject::invokeMethod(this, [this] { FocusCell(this); }, Qt::QueuedConnection);
+  if (QAccessible::isActive()) QMetaObject::invokeMethod(this, [this] { FocusCell(this); }, Qt::QueuedConnection);
 }
 
 void PicMain::mouseReleaseEvent(QMouseEvent* event) {
