@@ -36,7 +36,7 @@ GAME = [("", [("top left, empty", "oben links, leer")]),  # the board has the fo
 
 class Reader(Session):
     def prepare(self):  # a window manager, the desktop's setting, and Orca, ready before the program starts
-        self.log = os.path.join(self.tmp, "orca.log")
+        self.log, _ = os.path.join(self.tmp, "orca.log"), [h.kill() for h in getattr(self, "helpers", [])]  # a retry
         self.run("gsettings", "set", "org.gnome.desktop.a11y.applications", "screen-reader-enabled", "true")
         self.helpers = [subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL),  # Orca speaks English
                         subprocess.Popen(["/usr/bin/python3", "-c", ORCA, self.log, self.tmp], env=dict(
