@@ -34,6 +34,7 @@ class Session:
                 self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0", "640x480x24",
                     "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)  # says when up
                 self.env["DISPLAY"] = ":" + self.xvfb.stdout.readline().strip()
+                self.prepare()
             self.d = display.Display(self.env["DISPLAY"])
             self.root, self.name = self.d.screen().root, self.d.intern_atom("_NET_WM_NAME")
             self.app = subprocess.Popen(["/usr/lib/wine/wine64", copy] if self.wine else [copy], env=self.env)
@@ -54,6 +55,9 @@ class Session:
         check(abs(self.x + size.width // 2 - (screen := self.root.get_geometry()).width // 2) <= 4 and -4 <= at.y +
               size.height // 2 - screen.height // 2 <= 12 * self.scale, "not centred")  # Wine's caption sits above
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
+
+    def prepare(self):  # what else the program is to find on its display, such as a window manager
+        pass
 
     def close(self):
         for process in filter(None, (self.app, getattr(self, "keyboard", None), self.xvfb)):

@@ -2,6 +2,7 @@
 // and after moves between screens, clicks, the words of menus and notice in every language, its size and its
 // check marks.
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -133,6 +134,33 @@ class WindowTest : public QObject {
       QCOMPARE(after(c.navigation, Qt::KeypadModifier, c.onKeypad), placed);
       QCOMPARE(after(c.navigation, {}, c.onItsOwn), placed);
       QCOMPARE(after(digit, {}, 0x30 + c.digit), none);  // top row
+    }
+  }
+
+  // The board for assistive technology, as a screen reader listens. Regression: Qt's focus chain took Tab, and pixel
+  // 100 was named as the middle column while a release there plays the left one.
+  void keyboardCellAndHitTest() {
+    QAccessible::setActive(true);
+    PicMain* board = w->window()->picMain;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
+    const QImage kept = w->board().copy(), shown = board->grab().toImage();
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) QTest::keyClick(board, key);
+    const QAccessible::State s = table->child(1)->state();
+    QVERIFY(board->hasFocus() && s.focusable && s.selectable && s.selected && s.focused);
+    QVERIFY(!table->child(0)->state().selected && table->focusChild() == table->child(1));
+    QVERIFY(board->grab().toImage() != shown && w->board() == kept);  // the cue is drawn over the picture, not in it
+    QTest::keyClick(board, Qt::Key_Space);
+    QCOMPARE(BoardString(w->game)[1], 'O');
+    w->window()->Action(MenuItem::TwoPlayer)->trigger();  // no reply: each release is O's first move
+    const int points[][3] = {{50, 50, 0}, {150, 50, 1}, {250, 50, 2}, {50, 150, 3}, {150, 150, 4}, {250, 150, 5},
+                             {50, 250, 6}, {150, 250, 7}, {250, 250, 8}, {100, 150, 3}, {200, 150, 5},
+                             {150, 100, 1}, {150, 200, 7}, {100, 100, 0}, {200, 200, 8}};
+    for (const auto& [x, y, cell] : points) {
+      w->game.NewMatch();
+      const QPoint at = board->mapToGlobal(QPoint(x, y));
+      QCOMPARE(table->indexOfChild(table->childAt(at.x(), at.y())), cell);
+      QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+      QCOMPARE(static_cast<int>(BoardString(w->game).find('O')), cell);
     }
   }
 

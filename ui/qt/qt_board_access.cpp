@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 
 #include "ui/app.h"
@@ -38,20 +39,23 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   int childCount() const override { return 9; }
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
+  QAccessibleInterface* focusChild() const override {
+    return board()->hasFocus() ? child(board()->cursor()) : nullptr;
+  }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = board()->mapFromGlobal(QPoint(x, y));
     const int cell = CellAtPixel(static_cast<float>(at.x()), static_cast<float>(at.y()));
     return cell < 0 ? nullptr : child(cell);
   }
 
-  // The table: three rows of three, nothing selectable, no headers.
+  // The table: three rows of three, the keyboard's cell selected, no headers.
   QAccessibleInterface* caption() const override { return nullptr; }
   QAccessibleInterface* summary() const override { return nullptr; }
   QAccessibleInterface* cellAt(int row, int column) const override {
     return row >= 0 && row < 3 && column >= 0 && column < 3 ? child(row * 3 + column) : nullptr;
   }
-  int selectedCellCount() const override { return 0; }
-  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+  int selectedCellCount() const override { return 1; }
+  QList<QAccessibleInterface*> selectedCells() const override { return {child(board()->cursor())}; }
   QString columnDescription(int) const override { return {}; }
   QString rowDescription(int) const override { return {}; }
   int selectedColumnCount() const override { return 0; }
@@ -100,6 +104,12 @@ class CellAccessible final : public QAccessibleInterface,
   QAccessible::State state() const override {
     QAccessible::State s;
     s.invisible = !board_ || !board_->isVisible();
+    if (!board_) return s;
+    s.focusable = s.selectable = true;
+    s.selected = board_->cursor() == index_;
+    s.focused = s.selected && board_->hasFocus();
+    // A cell that holds a mark is checked, as a box is: the one state Qt tells every platform of when it changes.
+    s.checked = board_->app() && board_->app()->narrator().Marked(index_);
     return s;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -116,9 +126,14 @@ class CellAccessible final : public QAccessibleInterface,
         if (board) board->PressCell(cell);
       }, Qt::QueuedConnection);
   }
+  // Our own words, so a translated window never shows Qt's English "Press".
+  QString localizedActionName(const QString& name) const override {
+    return name == pressAction() ? Say(words::Press()) : QAccessibleActionInterface::localizedActionName(name);
+  }
+  QString localizedActionDescription(const QString& name) const override { return localizedActionName(name); }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
-  bool isSelected() const override { return false; }
+  bool isSelected() const override { return board_ && board_->cursor() == index_; }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
   int columnIndex() const override { return index_ % 3; }
@@ -152,9 +167,44 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
   return -1;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// What Orca and other screen readers speak without the focus on a Qt without announcement events: a
+// notification that shows once per announcement, named by its text. It never paints.
+class Announcer final : public QWidget {
+ public:
+  explicit Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName("announcer");
+    setFixedSize(0, 0);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+  void Say(const QString& text) {
+    hide();
+    text_ = text;
+    show();
+  }
+  const QString& text() const { return text_; }
+
+ private:
+  QString text_;
+};
+
+class AnnouncerAccessible final : public QAccessibleWidget {
+ public:
+  explicit AnnouncerAccessible(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<Announcer*>(widget())->text() : QString();
+  }
+};
+#endif
+
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("zandor::PicMain") && object && object->isWidgetType())
     return new BoardAccessible(static_cast<PicMain*>(object));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  if (className == QLatin1String("QWidget") && object && object->objectName() == QLatin1String("announcer"))
+    return new AnnouncerAccessible(static_cast<Announcer*>(object));
+#endif
   return nullptr;
 }
 
@@ -165,8 +215,9 @@ void InstallBoardAccess() {
   (void)installed;
 }
 
-void AnnounceBoard(PicMain* board, unsigned changedCells, bool descriptionChanged) {
+void AnnounceBoard(PicMain* board, unsigned changedCells, const QString& text) {
   // Nothing is built or sent while no assistive technology listens.
+  const bool descriptionChanged = !text.isEmpty();
   if (!QAccessible::isActive() || (changedCells == 0 && !descriptionChanged)) return;
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
   if (table == nullptr) return;
@@ -174,11 +225,33 @@ void AnnounceBoard(PicMain* board, unsigned changedCells, bool descriptionChange
     if ((changedCells & (1u << i)) == 0) continue;
     QAccessibleEvent named(table->child(i), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
+    // Screen readers keep the states they have seen and learn of a change only from its event.
+    QAccessible::State marked;
+    marked.checked = true;
+    QAccessibleStateChangeEvent checked(table->child(i), marked);
+    QAccessible::updateAccessibility(&checked);
   }
   if (descriptionChanged) {
     QAccessibleEvent described(board, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent said(board, text);
+    QAccessible::updateAccessibility(&said);
+#else
+    // Made beside the board the first time there is something to say; a plain widget, so found by its name.
+    auto* announcer = static_cast<Announcer*>(
+        board->parentWidget()->findChild<QWidget*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly));
+    if (announcer == nullptr) announcer = new Announcer(board->parentWidget());
+    announcer->Say(text);
+#endif
   }
+}
+
+void FocusCell(PicMain* board) {
+  if (!QAccessible::isActive() || !board->hasFocus()) return;
+  QAccessibleEvent focus(board, QAccessible::Focus);
+  focus.setChild(board->cursor());
+  QAccessible::updateAccessibility(&focus);
 }
 
 }  // namespace zandor

@@ -74,6 +74,32 @@ std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers, std::u
   return 0;
 }
 
+std::int16_t CursorKeyFromQt(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return keys::kTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return keys::kReturn;
+    case Qt::Key_Space: return keys::kSpace;
+    default: return 0;
+  }
+}
+
+namespace {
+
+// A key press as the handlers take it; false for a key the game has no code for.
+bool SendKey(App* app, const QKeyEvent* event) {
+  std::int16_t code = CursorKeyFromQt(event->key());
+  if (code == 0) code = VirtualKeyFromQt(event->key(), event->modifiers(), event->nativeVirtualKey());
+  if (code == 0 || app == nullptr) return false;
+  // Qt names Shift+Tab apart, and may leave Shift out of its modifiers.
+  const int backtab = event->key() == Qt::Key_Backtab ? keys::kShiftBit : 0;
+  app->HandleKey(code, static_cast<std::int16_t>(ShiftFromQt(event->modifiers()) | backtab));
+  return true;
+}
+
+}  // namespace
+
 std::int16_t ShiftFromQt(Qt::KeyboardModifiers modifiers) {
   return static_cast<std::int16_t>((modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
                                    (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
@@ -211,23 +237,32 @@ void PicMain::paintEvent(QPaintEvent* event) {
     const QRect r = event->rect();
     painter.drawImage(QRectF(r), image_,
                       QRectF(r.x() * scale_, r.y() * scale_, r.width() * scale_, r.height() * scale_));
-    return;
+  } else {
+    // A fractional scale: the 2x picture, resized smoothly to the screen's own pixels once per change.
+    const int side = qRound(kBoardSize * ratio);
+    if (shownStale_ || shown_.width() != side) {
+      shown_ = image_.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      shown_.setDevicePixelRatio(ratio);
+      shownStale_ = false;
+    }
+    painter.drawImage(QPointF(0, 0), shown_);
   }
-  // A fractional scale: the 2x picture, resized smoothly to the screen's own pixels once per change.
-  const int side = qRound(kBoardSize * ratio);
-  if (shownStale_ || shown_.width() != side) {
-    shown_ = image_.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    shown_.setDevicePixelRatio(ratio);
-    shownStale_ = false;
+  // The keyboard's cell, over the picture and never in it, once the player has moved it.
+  if (cursorDrawn_ && hasFocus()) {
+    painter.setPen(QPen(Qt::black, 2, Qt::DotLine));
+    painter.drawRect(QRect(cursor_ % 3 * 100 + 4, cursor_ / 3 * 100 + 4, 92, 92));
   }
-  painter.drawImage(QPointF(0, 0), shown_);
 }
 
 void PicMain::keyPressEvent(QKeyEvent* event) {
-  const std::int16_t code = VirtualKeyFromQt(event->key(), event->modifiers(), event->nativeVirtualKey());
   // Keys without a code go on to the window, which has nothing to do with them either.
-  if (code == 0 || app_ == nullptr) return QWidget::keyPressEvent(event);
-  app_->picMain_KeyDown(code, ShiftFromQt(event->modifiers()));
+  if (!SendKey(app_, event)) QWidget::keyPressEvent(event);
+}
+
+void PicMain::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // After Qt has told assistive technology of the board itself: the keyboard's cell is what has the focus.
+  if (QAccessible::isActive()) QMetaObject::invokeMethod(this, [this] { FocusCell(this); }, Qt::QueuedConnection);
 }
 
 void PicMain::mouseReleaseEvent(QMouseEvent* event) {
@@ -243,9 +278,11 @@ void PicMain::PressCell(int cell) {
 }
 
 void PicMain::SetCursor(int cell, bool drawn) {
+  const bool moved = cell != cursor_;
   cursor_ = cell;
   cursorDrawn_ = drawn;
   update();
+  if (moved || drawn) FocusCell(this);
 }
 
 // --- frmMain ---
@@ -383,9 +420,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-  const std::int16_t code = VirtualKeyFromQt(event->key(), event->modifiers(), event->nativeVirtualKey());
-  if (code == 0 || app_ == nullptr) return QMainWindow::keyPressEvent(event);
-  app_->Form_KeyDown(code, ShiftFromQt(event->modifiers()));
+  if (!SendKey(app_, event)) QMainWindow::keyPressEvent(event);
 }
 
 // --- the toolkit ---
@@ -426,7 +461,7 @@ void QtToolkit::Refresh() {
 bool QtToolkit::AccessibilityActive() { return QAccessible::isActive(); }
 
 void QtToolkit::Announce(const std::string& text, unsigned changedCells) {
-  if (window_) AnnounceBoard(window_->picMain, changedCells, !text.empty());
+  if (window_) AnnounceBoard(window_->picMain, changedCells, QString::fromStdString(text));
 }
 
 void QtToolkit::SetCursor(int cell, bool drawn) {

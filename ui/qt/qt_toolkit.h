@@ -29,6 +29,9 @@ struct Image;
 // their X key symbol (the event's native virtual key on X11 and Wayland), or by the keypad modifier;
 // navigation keys have one code wherever they sit.
 std::int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t keysym);
+// Tab, Shift+Tab (Qt's Backtab), Space, Return and the keypad's Enter as the keyboard's cell for O takes them:
+// 9, 13 or 32, else 0. Apart from VirtualKeyFromQt, since none of them depends on the keypad's state.
+std::int16_t CursorKeyFromQt(int qtKey);
 // Shift state as the handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftFromQt(Qt::KeyboardModifiers modifiers);
 // Mouse button as the handlers take it: 1 left, 2 right, 4 middle, 0 any other.
@@ -68,6 +71,9 @@ class PicMain final : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  // Tab moves the keyboard's cell, so the board never hands the focus on.
+  bool focusNextPrevChild(bool) override { return false; }
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
