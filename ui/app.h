@@ -65,7 +65,6 @@ class App {
   void HandleKey(std::int16_t keyCode, std::int16_t shift);
 
   Game& game() { return game_; }
-  void SetEnvironment(EnvLookup env) { env_ = std::move(env); }
 
  private:
   // The window is created on first use, and its load handler runs before that use goes on.
@@ -74,7 +73,6 @@ class App {
   Game& game_;
   Toolkit& toolkit_;
   bool loaded_ = false;
-  EnvLookup env_ = ProcessEnvironment;
 };
 
 }  // namespace zandor

@@ -41,7 +41,10 @@ for dll in $imports; do
 done
 grep -q -- '-Werror' build/win32/ui/win32/CMakeFiles/zandor.dir/flags.make || fail "the release is not built with -Werror"
 # The art is drawn at build time into the resources: none of the art code, nor the null toolkit, goes in.
-art=$(grep -oE '[a-z_]+\.a\((artwork|image|null_toolkit)\.cpp\.obj\)' build/win32/ui/win32/zandor.map | sort -u || true)
+map=build/win32/ui/win32/zandor.map
+[ -s "$map" ] || fail "no link map at $map to check"
+art=$(awk '{ while (match($0, /[a-z_]+\.a\((artwork|image|null_toolkit)\.cpp\.obj\)/)) {
+  print substr($0, RSTART, RLENGTH); $0 = substr($0, RSTART + RLENGTH) } }' "$map" | sort -u)
 [ -z "$art" ] || fail "zandor.exe holds the art code: $art"
 # The x87 unit keeps extra bits, so a draw such as 0.6f * 5 would compare above 3: the game's and the
 # computer's float arithmetic must run in SSE registers as on 64 bits. Loads and stores of the x87 stack
