@@ -1,7 +1,6 @@
 // What only the Qt window shows, at the screen scale it runs at: its drawing against a truth table, on screen
-// and after moves between screens, clicks, the words of menus and notice in every language, its size and its
+// and after moves between screens, its icon, the words of menus and notice in every language, its size and its
 // check marks.
-#define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -117,11 +116,6 @@ class WindowTest : public QObject {
       for (int i = 0; i < s * s; ++i) light += qAlpha(image.pixel(i % s, i / s)) == 255 && qGreen(image.pixel(i % s, i / s)) >= 0x90;
       QVERIFY2(light * 3 > s * s, qPrintable(QString("%1 of %2 px light stone").arg(light).arg(s * s)));
     }
-  }
-
-  void clickReachesItsCell() {  // near cell 1's corner, through Qt's mapping at this scale
-    QTest::mouseClick(w->window()->picMain, Qt::LeftButton, Qt::NoModifier, QPoint(195, 5));
-    QCOMPARE(BoardString(w->game)[1], 'O');
   }
 
   // Captions whole, radio marks and the program's check marks (*) after a click on "&2 Player", which Qt
