@@ -59,28 +59,23 @@ inline void XToMove(GameState& g, std::string_view board, std::int16_t level = 5
 // Scripted draws: the queued ones, then the fallback if there is one. A draw past the script, or the 1000th
 // since the last reseed (a random move that can never land on a free cell), throws naming the position,
 // so a wrong move fails the test instead of hanging it.
-class ScriptedRandom final : public RandomSource {
- public:
-  explicit ScriptedRandom(std::optional<float> fallback = 0.0f) : fallback_(fallback) {}
-  void Push(float r) { queue_.push_back(r); }
+struct ScriptedRandom final : RandomSource {
+  explicit ScriptedRandom(std::optional<float> fallback = 0.0f) : fallback(fallback) {}
   float Next() override {
-    ++draws_, trace += 'd';
-    if (++sinceReseed_ >= 1000 || (queue_.empty() && !fallback_))
+    trace += 'd';
+    if (++sinceReseed >= 1000 || (queue.empty() && !fallback))
       throw std::runtime_error("scripted draws ran out on " + (game ? BoardString(*game) : "?") + " after " + trace);
-    if (queue_.empty()) return *fallback_;
-    const float r = queue_.front();
-    return queue_.pop_front(), r;
+    if (queue.empty()) return *fallback;
+    const float r = queue.front();
+    return queue.pop_front(), r;
   }
-  void Reseed(float seed) override { trace += 'r', lastSeed = seed, sinceReseed_ = 0; }
-  int draws() const { return draws_; }
+  void Reseed(float seed) override { trace += 'r', lastSeed = seed, sinceReseed = 0; }
+  std::deque<float> queue;
+  std::optional<float> fallback;
   const GameState* game = nullptr;  // the position named when the script runs out
   std::string trace;                 // 'd' for each draw, 'r' for each reseed, in order
   float lastSeed = -1;
-
- private:
-  std::deque<float> queue_;
-  std::optional<float> fallback_;
-  int draws_ = 0, sinceReseed_ = 0;
+  int sinceReseed = 0;
 };
 
 // Game, window logic and a null toolkit with a manual clock and scripted draws: nothing waits.

@@ -25,10 +25,9 @@ struct AiRig {
   std::string Turn(const char* board, std::int16_t level, std::uint8_t phase, float think, const std::vector<float>& draws) {
     random.game = &game, window.midnight = 43200;
     XToMove(game, board, level, phase);
-    random.Push(think);
-    for (float d : draws) random.Push(d);
+    random.queue.assign(1, think), random.queue.insert(random.queue.end(), draws.begin(), draws.end());
     ComputerMove(game);
-    EXPECT_EQ(random.draws(), 1 + static_cast<int>(draws.size())) << board << ": draws left over";
+    EXPECT_TRUE(random.queue.empty()) << board << ": draws left over";
     return window.held.empty() ? BoardString(game) : window.held;
   }
 };

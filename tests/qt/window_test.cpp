@@ -102,19 +102,14 @@ class WindowTest : public QObject {
     QCOMPARE(w->board(), before);
   }
 
-  // Our tile at 16 and 32 px: clear outside its rounded corners, the grid's lines of ink (30, 26, 24) across
-  // it, and light stone over more than a third of it.
+  // Our tile at 16 and 32 px: clear outside its rounded corners, the grid's lines of ink (30, 26, 24) across it.
   void iconIsTheTileAtEachSize() {
-    const QIcon icon = w->window()->windowIcon();
     for (int s : {16, 32}) {
-      QVERIFY(icon.availableSizes().contains(QSize(s, s)));
-      const QImage image = icon.pixmap(QSize(s, s), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+      QVERIFY(w->window()->windowIcon().availableSizes().contains(QSize(s, s)));
+      const QImage image = w->window()->windowIcon().pixmap(QSize(s, s), 1.0).toImage();
       QVERIFY(image.size() == QSize(s, s) && qAlpha(image.pixel(0, 0)) == 0);
       for (int at : {int(109.5 * s / 300), int(208.0 * s / 300)}) QCOMPARE(image.pixel(at, s / 2), qRgb(30, 26, 24));
       for (int at : {int(107.0 * s / 300), int(210.0 * s / 300)}) QCOMPARE(image.pixel(s / 2, at), qRgb(30, 26, 24));
-      int light = 0;
-      for (int i = 0; i < s * s; ++i) light += qAlpha(image.pixel(i % s, i / s)) == 255 && qGreen(image.pixel(i % s, i / s)) >= 0x90;
-      QVERIFY2(light * 3 > s * s, qPrintable(QString("%1 of %2 px light stone").arg(light).arg(s * s)));
     }
   }
 
