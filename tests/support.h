@@ -48,17 +48,8 @@ inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
   if (turn >= 0) s.Turn = static_cast<std::uint8_t>(turn);
 }
 
-// A position with X to move in one-player mode at a level and phase.
-inline void XToMove(GameState& g, std::string_view board, std::int16_t level = 5, std::uint8_t phase = 3) {
-  SetBoard(g, board, kX);
-  g.OnePlayer = kTrue;
-  g.Difficulty = level;
-  g.AIPhase = phase;
-}
-
-// Scripted draws: the queued ones, then the fallback if there is one. A draw past the script, or the 1000th
-// since the last reseed (a random move that can never land on a free cell), throws naming the position,
-// so a wrong move fails the test instead of hanging it.
+// Scripted draws, then the fallback if there is one. A draw past them, or the 1000th since the last reseed (a
+// random move that never lands), throws naming the position: a wrong move fails the test instead of hanging it.
 struct ScriptedRandom final : RandomSource {
   explicit ScriptedRandom(std::optional<float> fallback = 0.0f) : fallback(fallback) {}
   float Next() override {

@@ -15,16 +15,15 @@ namespace {
 float Up(float r) { return std::nextafter(r, 2.0f); }  // the next draw above or below r
 float Down(float r) { return std::nextafter(r, -1.0f); }
 
-// One computer turn over a recording window and clock, on exactly the draws given: the think time's, then
-// `draws` (a turn that wants one more fails). Returns the board when the turn returns, or as held if the move
-// ended the game.
+// One computer turn over a recording window and clock on exactly the draws given, the think time's and then
+// `draws`: the board when the turn returns, or as held if the move ended the game.
 struct AiRig {
   Recorder window{&game};
   ScriptedRandom random{std::nullopt};
   Game game{window, window, random};
   std::string Turn(const char* board, std::int16_t level, std::uint8_t phase, float think, const std::vector<float>& draws) {
     random.game = &game, window.midnight = 43200;
-    XToMove(game, board, level, phase);
+    SetBoard(game, board, kX), game.OnePlayer = kTrue, game.Difficulty = level, game.AIPhase = phase;
     random.queue.assign(1, think), random.queue.insert(random.queue.end(), draws.begin(), draws.end());
     ComputerMove(game);
     EXPECT_TRUE(random.queue.empty()) << board << ": draws left over";
@@ -66,8 +65,7 @@ TEST(ComputerMove, EveryFixedReplyLineRuleAndPlaybookRule) {
     const std::string after = rig.Turn(board, 5, phase, think, draws);
     int placed = -1;
     for (int i = 0; i < 9; ++i) placed = after[i] == 'X' && board[i] != 'X' ? i : placed;
-    EXPECT_EQ(placed, cell) << "phase " << int(phase) << " on " << board << " with draws after the gate's: "
-                            << testing::PrintToString(std::vector<float>(draws.begin() + 1, draws.end()));
+    EXPECT_EQ(placed, cell) << "phase " << int(phase) << " on " << board << ", last draw " << draws.back();
     const double thought = rig.window.now - (rig.window.held.empty() ? 0 : 1);
     EXPECT_TRUE(think ? thought > 0.4999999 && thought < 0.5 : thought == 0.3) << board << " thought " << thought;
     EXPECT_TRUE(phase == 3 || rig.game.AIPhase == 3) << board;
@@ -75,17 +73,15 @@ TEST(ComputerMove, EveryFixedReplyLineRuleAndPlaybookRule) {
   for (const auto& c : replies) check(c.board, 2, c.r < 0 ? std::vector<float>{0} : std::vector<float>{0, c.r}, c.cell);
   for (const auto& c : lines) check(c.board, 3, {0}, c.cell);
   for (const auto& c : book)
-    for (float r : {Down(0.5f), 0.5f}) {  // one draw per rule, all 50 the same: below one half takes A
+    for (float r : {Down(0.5f), 0.5f}) {  // the gate's 0, then one draw per rule, all 50 alike: below 0.5 takes A
       std::vector<float> draws(51, r);
-      draws[0] = 0;
-      check(c.board, 3, draws, r < 0.5f ? c.a : c.b);
+      check(c.board, 3, (draws[0] = 0, draws), r < 0.5f ? c.a : c.b);
     }
 }
 
 // The gate, the opening, random moves, the order of the line rules and the playbook's draw per rule.
 // After: the board when the turn returns, or as held if the move ended the game. Trace: d a draw, r a reseed.
 TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
-  const std::string book(50, 'd');
   const auto Book = [](std::vector<std::pair<int, float>> at, std::vector<float> tail = {}) {
     std::vector<float> draws(51, 0.0f);  // the gate's 0, the playbook's fifty (0 but the given rules'), then tail
     for (const auto& [rule, r] : at) draws[static_cast<std::size_t>(rule)] = r;
@@ -115,7 +111,7 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
       // The playbook: rule 1's target taken by the draw, rule 17's then, and neither, so a random move.
       {"XOX.O.OX.", 5, 3, Book({{1, 0.5f}}), "XOX.O.OXX"}, {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.1f}}), "XOX.O.OXX"},
       {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.9f}}, {0.1f, 0.5f}), "XOXXO.OX."},
-      {"O...X....", 5, 3, Book({}, {0.9f, 0.9f}), "O...X...X", 3, "drd" + book + "rdd"},
+      {"O...X....", 5, 3, Book({}, {0.9f, 0.9f}), "O...X...X", 3, "drd" + std::string(50, 'd') + "rdd"},
   };
   for (const auto& c : cases) {
     AiRig rig;
@@ -129,8 +125,7 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
   EXPECT_THROW(rig.Turn("OXOXOXXO.", 1, 3, 0.5f, {0.9f, 0.0f, 0.0f}), std::runtime_error);
 }
 
-// The real source: exact 24-bit fractions below one, spread over the whole range, and reseeds that mix
-// instead of replay.
+// The real source: exact 24-bit fractions below one over the whole range, and reseeds that mix, not replay.
 TEST(StdRandom, DrawsExactFractionsBelowOneAndReseedsMix) {
   StdRandom a(1), b(2), random(31);
   a.Reseed(43.2f), b.Reseed(43.2f);

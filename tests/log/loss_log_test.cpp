@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <thread>
 
 #include "log/loss_log.h"
@@ -43,8 +42,8 @@ fs::path FreshFolder() {
 
 // A one-player game at the top level logging on the real disk, into a fresh folder or into `at`, another
 // process's, with a fixed time and, on request, the time or the rename failing. Its lock first tries
-// without waiting, and marks each time another writer held it in the file "busy"; with onWrite set, each
-// write of the new copy goes through it, so a test can hold a writer inside its write.
+// without waiting, and marks each time another writer held it in the file "busy"; told to, it holds each
+// write, lock in hand, until that file is there.
 struct LogRig : SystemLossLogEnv {
   explicit LogRig(const fs::path& at = {}) : dir(at.empty() ? FreshFolder() : at), owned(at.empty()) {
     rig.game.Difficulty = 5, rig.game.OnePlayer = kTrue;
@@ -54,31 +53,22 @@ struct LogRig : SystemLossLogEnv {
   void Finish() { SetBoard(rig.game, "OO.XX...."), rig.game.Turn = kO, rig.game.PlaceMark(2, 0, kO); }  // kTopEntry
   fs::path Log() const { return dir / kLossLogName; }
   std::string LocalDateTimeText() override { return failTime ? throw std::runtime_error("no clock") : when; }
-  bool Replace(const std::string& from, const std::string& to) override { return !failRename && SystemLossLogEnv::Replace(from, to); }
+  bool Replace(const std::string& from, const std::string& to) override {  // with the lock held
+    for (int i = 0; holdUntilBusy && !fs::exists(dir / "busy"); ++i) (i < 120000 ? std::this_thread::sleep_for(1ms) : std::_Exit(4));
+    return !failRename && SystemLossLogEnv::Replace(from, to);
+  }
   std::unique_ptr<LogLock> Lock(const std::string& path) override {
     const auto wait = std::exchange(lockWait, 0ms);
     auto lock = SystemLossLogEnv::Lock(path);
     return (lockWait = wait, lock) ? std::move(lock) : (Write(dir / "busy", ""), SystemLossLogEnv::Lock(path));
   }
-  struct HookedFile final : LogFile {
-    HookedFile(std::unique_ptr<LogFile> f, LogRig& r) : file(std::move(f)), rig(r) {}
-    bool Write(std::string_view bytes) override { return rig.onWrite(*file, bytes); }
-    bool Finish() override { return file->Finish(); }
-    std::unique_ptr<LogFile> file;
-    LogRig& rig;
-  };
-  std::unique_ptr<LogFile> CreateNew(const std::string& path, std::optional<unsigned> mode) override {
-    auto file = SystemLossLogEnv::CreateNew(path, mode);
-    return file && onWrite ? std::make_unique<HookedFile>(std::move(file), *this) : std::move(file);
-  }
-  std::function<bool(LogFile&, std::string_view)> onWrite;
 
   fs::path dir;
   bool owned;
   std::error_code ec;
   Rig rig;
   std::string when = "3/14/2001\r\n9:26:53 PM";  // the line break becomes a blank
-  bool failTime = false, failRename = false;
+  bool failTime = false, failRename = false, holdUntilBusy = false;
 };
 
 const std::string kTopEntry = "Logged at 3/14/2001  9:26:53 PM\r\nHuman at (0,0).\r\nHuman at (1,0).\r\nAIBot at (0,1).\r\n"
@@ -170,15 +160,12 @@ int RunAsWriter() {  // its exit code
 }
 
 // A writer, A if it came first: logs its game 200 times, each time text its name and a number. The two overlap
-// by construction: inside its first write each waits until a writer has found the lock busy (exit code 4 if
-// that never happens). Exits 11.
+// by construction: inside its write each waits until a writer has found the lock busy (exit code 4 if that
+// never happens). Exits 11.
 int RunWriter(const char* folder) {
   LogRig r(folder);
   const char name = r.CreateNew((r.dir / "A").string(), {}) ? 'A' : 'B';
-  r.onWrite = [&r](LogFile& file, std::string_view bytes) {
-    for (int i = 0; !fs::exists(r.dir / "busy"); ++i) (i < 120000 ? std::this_thread::sleep_for(1ms) : std::_Exit(4));
-    return file.Write(bytes);
-  };
+  r.holdUntilBusy = true;
   // Marks other than "O" and "X" are "Empty", and a corrupt count must not read past the nine records.
   SetBoard(r.rig.game, "OXOXOXXOX");
   r.rig.game.History[1].mark = "o", r.rig.game.History[2].mark = "X ", r.rig.game.MoveCount = 200;

@@ -91,8 +91,7 @@ class WindowTest : public QObject {
     QImage shown = w->board().scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     QCOMPARE(screen, shown);
-    const QImage before =
-        w->board().copy();  // Regression: moved to a screen of scale 2 and back, it was blank.
+    const QImage before = w->board().copy();  // Regression: moved to a screen of scale 2 and back, it was blank.
     QCOMPARE(QGuiApplication::screens().size(), 2);  // scales 1 and 2, times QT_SCALE_FACTOR
     for (QScreen* screen : {QGuiApplication::screens()[1], QGuiApplication::screens()[0]}) {
       w->window()->windowHandle()->setScreen(screen), w->window()->picMain->repaint();
