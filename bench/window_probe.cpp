@@ -95,7 +95,17 @@ bool NextEvent(Display* display, XEvent& event, double deadline) {
   return true;
 }
 
+// A window that went away between its creation and our request for it is no error of ours.
+int IgnoreGoneWindows(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
+  char text[256];
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "X error %s, request %d.%d\n", text, error->request_code, error->minor_code);
+  std::exit(3);
+}
+
 int Start(Display* display, char** argv) {
+  XSetErrorHandler(IgnoreGoneWindows);
   int damageEvent = 0;
   if (!LoadDamage(display, damageEvent)) return std::fprintf(stderr, "no X DAMAGE\n"), 2;
   const Window root = DefaultRootWindow(display);
@@ -117,8 +127,12 @@ int Start(Display* display, char** argv) {
   XEvent event;
   while (t1 < 0 && NextEvent(display, event, t0 + 10000)) {
     if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
-      damageCreate(display, event.xcreatewindow.window, kRawRectangles);
-      XFlush(display);
+      // Only a window that can be drawn has damage: an input-only one (toolkits make some) refuses it with
+      // BadMatch, and a window may be gone again by now.
+      XWindowAttributes attributes;
+      if (XGetWindowAttributes(display, event.xcreatewindow.window, &attributes) && attributes.c_class == InputOutput)
+        damageCreate(display, event.xcreatewindow.window, kRawRectangles);
+      XSync(display, False);
     } else if (event.type == damageEvent) {
       const auto& d = reinterpret_cast<const DamageNotifyEvent&>(event);
       Seen& s = seen[d.drawable];

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -45,17 +48,30 @@ inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
   if (turn >= 0) s.Turn = static_cast<std::uint8_t>(turn);
 }
 
-// A position with X to move in one-player mode at a level and phase.
-inline void XToMove(GameState& g, std::string_view board, std::int16_t level = 5, std::uint8_t phase = 3) {
-  SetBoard(g, board, kX);
-  g.OnePlayer = kTrue;
-  g.Difficulty = level;
-  g.AIPhase = phase;
-}
+// Scripted draws, then the fallback if there is one. A draw past them, or the 1000th since the last reseed (a
+// random move that never lands), throws naming the position: a wrong move fails the test instead of hanging it.
+struct ScriptedRandom final : RandomSource {
+  explicit ScriptedRandom(std::optional<float> fallback = 0.0f) : fallback(fallback) {}
+  float Next() override {
+    trace += 'd';
+    if (++sinceReseed >= 1000 || (queue.empty() && !fallback))
+      throw std::runtime_error("scripted draws ran out on " + (game ? BoardString(*game) : "?") + " after " + trace);
+    if (queue.empty()) return *fallback;
+    const float r = queue.front();
+    return queue.pop_front(), r;
+  }
+  void Reseed(float seed) override { trace += 'r', lastSeed = seed, sinceReseed = 0; }
+  std::deque<float> queue;
+  std::optional<float> fallback;
+  const GameState* game = nullptr;  // the position named when the script runs out
+  std::string trace;                 // 'd' for each draw, 'r' for each reseed, in order
+  float lastSeed = -1;
+  int sinceReseed = 0;
+};
 
 // Game, window logic and a null toolkit with a manual clock and scripted draws: nothing waits.
 struct Rig {
-  explicit Rig(bool draw = false) : toolkit(draw) {}
+  explicit Rig(bool draw = false) : toolkit(draw) { random.game = &game; }
   NullToolkit toolkit;
   ManualClock clock;
   ScriptedRandom random;

@@ -111,7 +111,7 @@ void App::Main() {
 }
 
 void App::InitAppFolder() {
-  game_.AppFolder = ResolveAppFolder(toolkit_.ProgramFolder(), kPathSeparator, env_);
+  game_.AppFolder = ResolveAppFolder(toolkit_.ProgramFolder(), kPathSeparator, ProcessEnvironment);
 }
 
 void App::Form_Load() { mnu1Ply_Click(); }

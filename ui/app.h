@@ -73,7 +73,6 @@ class App {
   BoardNarrator& narrator() { return narrator_; }
 
   Game& game() { return game_; }
-  void SetEnvironment(EnvLookup env) { env_ = std::move(env); }
 
  private:
   // The window is created on first use, and its load handler runs before that use goes on.
@@ -89,7 +88,6 @@ class App {
   bool loaded_ = false;
   BoardNarrator narrator_;
   int cursor_ = 0;
-  EnvLookup env_ = ProcessEnvironment;
 };
 
 }  // namespace zandor

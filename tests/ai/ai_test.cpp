@@ -1,4 +1,5 @@
-// The computer's turn on scripted draws, its real random source, and a search showing the top level never loses.
+// The computer's turn on scripted draws: every fixed reply, line rule and playbook rule, the gate, the think time,
+// the opening and the random move; and the real random source's fractions and reseeds.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,34 +12,85 @@
 namespace zandor::test {
 namespace {
 
-// A game over a recording window and clock (which keeps the board held after a finished game) and scripted draws.
-struct AiRig {
-  Recorder window{&game};
-  ScriptedRandom random;
-  Game game{window, window, random};
-};
-
 float Up(float r) { return std::nextafter(r, 2.0f); }  // the next draw above or below r
 float Down(float r) { return std::nextafter(r, -1.0f); }
 
-// The gate draw 0, the playbook's fifty draws (all 0 but the given rules'), then `tail`.
-std::vector<float> Book(std::vector<std::pair<int, float>> at, std::vector<float> tail = {}) {
-  std::vector<float> draws(51, 0.0f);
-  for (const auto& [rule, r] : at) draws[static_cast<std::size_t>(rule)] = r;
-  draws.insert(draws.end(), tail.begin(), tail.end());
-  return draws;
-}
-
-// Draws after the think-time draw: the gate, then the move's. After: the board when the turn returns, or as
-// held if the move ended the game. Trace: d a draw, r a reseed; empty: not checked.
-struct TurnCase {
-  const char* board; std::int16_t level; std::uint8_t phase; std::vector<float> draws; const char* after;
-  std::uint8_t phaseAfter = 3; std::string trace{};
+// One computer turn over a recording window and clock on exactly the draws given, the think time's and then
+// `draws`: the board when the turn returns, or as held if the move ended the game.
+struct AiRig {
+  Recorder window{&game};
+  ScriptedRandom random{std::nullopt};
+  Game game{window, window, random};
+  std::string Turn(const char* board, std::int16_t level, std::uint8_t phase, float think, const std::vector<float>& draws) {
+    random.game = &game, window.midnight = 43200;
+    SetBoard(game, board, kX), game.OnePlayer = kTrue, game.Difficulty = level, game.AIPhase = phase;
+    random.queue.assign(1, think), random.queue.insert(random.queue.end(), draws.begin(), draws.end());
+    ComputerMove(game);
+    EXPECT_TRUE(random.queue.empty()) << board << ": draws left over";
+    return window.held.empty() ? BoardString(game) : window.held;
+  }
 };
 
+// The fixed replies, the 24 line rules and the 50 playbook rules as the game's rules publish them, each on its
+// own position at the top level; the think draw alternates between 0 and just below 1: 0.3 s and just under 0.5 s.
+TEST(ComputerMove, EveryFixedReplyLineRuleAndPlaybookRule) {
+  // Phase 2: O's first mark, the centre's draw (-1: none), X's cell (-1: no O, no move).
+  const struct { const char* board; float r; int cell; } replies[] = {
+      {"O........", -1, 4}, {"..O......", -1, 4}, {"......O..", -1, 4}, {"........O", -1, 4}, {".O.......", -1, 7},
+      {"...O.....", -1, 5}, {".....O...", -1, 3}, {".......O.", -1, 1}, {".........", -1, -1},
+      {"....O....", 0, 0}, {"....O....", Down(0.25f), 0}, {"....O....", 0.25f, 6}, {"....O....", Down(0.5f), 6},
+      {"....O....", 0.5f, 2}, {"....O....", Down(0.75f), 2}, {"....O....", 0.75f, 8}, {"....O....", Down(1), 8}};
+  // Line rules 1 to 24: a lone pair of X (a win) or of O (a block), and the cell that completes its line.
+  const struct { const char* board; int cell; } lines[] = {
+      {"XX.......", 2}, {"O.O......", 1}, {".XX......", 0}, {"...OO....", 5}, {"...X.X...", 4}, {"....OO...", 3},
+      {"......XX.", 8}, {"......O.O", 7}, {".......XX", 6}, {"O..O.....", 6}, {"...X..X..", 0}, {"O.....O..", 3},
+      {".X..X....", 7}, {"....O..O.", 1}, {".X.....X.", 4}, {"..O..O...", 8}, {".....X..X", 2}, {"..O.....O", 5},
+      {"X...X....", 8}, {"....O...O", 0}, {"X.......X", 4}, {"....O.O..", 2}, {"..X.X....", 6}, {"..O...O..", 4}};
+  // Playbook rules 1 to 50: the position the rule names (43 to 50: the earlier ones' cells taken), targets A, B.
+  const struct { const char* board; int a, b; } book[] = {
+      {"..X.O.O..", 0, 8}, {"..O.O.X..", 0, 8}, {"O...O...X", 6, 2}, {"X...O...O", 6, 2}, {"O....OX..", 8, 8},
+      {"X....OO..", 2, 2}, {".O....O.X", 2, 2}, {".O....X.O", 0, 0}, {"..OO....X", 6, 6}, {"..XO....O", 0, 0},
+      {"O.X....O.", 8, 8}, {"X.O....O.", 6, 6}, {"O...X...O", 7, 3}, {"..O.X.O..", 5, 1}, {".O.O...X.", 0, 0},
+      {".O...O.X.", 2, 2}, {".O..O..X.", 8, 6}, {".O....OX.", 2, 2}, {".O.....XO", 0, 0}, {".O.O.X...", 0, 0},
+      {"...O.X.O.", 6, 6}, {"...OOX...", 0, 6}, {"..OO.X...", 6, 6}, {"...O.X..O", 0, 0}, {".X.O...O.", 6, 6},
+      {".X...O.O.", 8, 8}, {".X..O..O.", 8, 6}, {"OX.....O.", 8, 8}, {".XO....O.", 6, 6}, {".O.X.O...", 2, 2},
+      {"...X.O.O.", 8, 8}, {"...XOO...", 2, 8}, {"O..X.O...", 8, 8}, {"...X.OO..", 2, 2}, {"O...XO...", 1, 2},
+      {"O...X..O.", 6, 6}, {"..O.X..O.", 5, 8}, {"..OOX....", 0, 1}, {"....XOO..", 8, 7}, {".O..X.O..", 0, 3},
+      {"...OX...O", 6, 7}, {".O..X...O", 2, 5}, {"X.......O", 4, 6}, {"O.....X..", 4, 5}, {"...X.O...", 4, 2},
+      {"..X...O..", 4, 8}, {"..X..OO..", 4, 0}, {".O...XO..", 4, 8}, {".X...OO.X", 4, 0}, {".OXX....O", 4, 6}};
+  int row = 0;
+  const auto check = [&row](const char* board, std::uint8_t phase, const std::vector<float>& draws, int cell) {
+    AiRig rig;
+    const float think = row++ % 2 ? Down(1) : 0;
+    const std::string after = rig.Turn(board, 5, phase, think, draws);
+    int placed = -1;
+    for (int i = 0; i < 9; ++i) placed = after[i] == 'X' && board[i] != 'X' ? i : placed;
+    EXPECT_EQ(placed, cell) << "phase " << int(phase) << " on " << board << ", last draw " << draws.back();
+    const double thought = rig.window.now - (rig.window.held.empty() ? 0 : 1);
+    EXPECT_TRUE(think ? thought > 0.4999999 && thought < 0.5 : thought == 0.3) << board << " thought " << thought;
+    EXPECT_TRUE(phase == 3 || rig.game.AIPhase == 3) << board;
+  };
+  for (const auto& c : replies) check(c.board, 2, c.r < 0 ? std::vector<float>{0} : std::vector<float>{0, c.r}, c.cell);
+  for (const auto& c : lines) check(c.board, 3, {0}, c.cell);
+  for (const auto& c : book)
+    for (float r : {Down(0.5f), 0.5f}) {  // the gate's 0, then one draw per rule, all 50 alike: below 0.5 takes A
+      std::vector<float> draws(51, r);
+      check(c.board, 3, (draws[0] = 0, draws), r < 0.5f ? c.a : c.b);
+    }
+}
+
+// The gate, the opening, random moves, the order of the line rules and the playbook's draw per rule.
+// After: the board when the turn returns, or as held if the move ended the game. Trace: d a draw, r a reseed.
 TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
-  const std::string book(50, 'd');
-  const TurnCase cases[] = {
+  const auto Book = [](std::vector<std::pair<int, float>> at, std::vector<float> tail = {}) {
+    std::vector<float> draws(51, 0.0f);  // the gate's 0, the playbook's fifty (0 but the given rules'), then tail
+    for (const auto& [rule, r] : at) draws[static_cast<std::size_t>(rule)] = r;
+    return draws.insert(draws.end(), tail.begin(), tail.end()), draws;
+  };
+  const struct {
+    const char* board; std::int16_t level; std::uint8_t phase; std::vector<float> draws; const char* after;
+    std::uint8_t phaseAfter = 3; std::string trace{};
+  } cases[] = {
       // The gate: random when r * 5, rounded to single precision, exceeds the level.
       // Its coordinates are twice a draw rounded half to even: 0.3 and 0.8 give column 1, row 2.
       {"O........", 1, 2, {0.2f}, "O...X...."}, {"O........", 1, 2, {Up(0.2f), 0.3f, 0.8f}, "O......X."},
@@ -52,40 +104,28 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
       // The opening: any cell but the centre, halves rounding to even.
       {".........", 5, 1, {0, 0.0f, 0.0f}, "X........"}, {".........", 5, 1, {0, 0.25f, 0.75f}, "......X.."},
       {".........", 5, 1, {0, 0.5f, 0.5f, 0.9f, 0.1f}, "..X......", 3, "drddddd"},
-      // The fixed reply to O's first mark.
-      {"........O", 5, 2, {0}, "....X...O"}, {".O.......", 5, 2, {0}, ".O.....X."},
-      {"....O....", 5, 2, {0, Down(0.25f)}, "X...O....", 3, "drdd"}, {"....O....", 5, 2, {0, 0.25f}, "....O.X.."},
-      {"....O....", 5, 2, {0, Down(0.75f)}, "..X.O...."}, {"....O....", 5, 2, {0, 0.75f}, "....O...X"},
+      {"....O....", 5, 2, {0, 0.25f}, "....O.X..", 3, "drdd"},
       // Lines: win before block, the first line in table order, no draws needed.
       {"OO.XX....", 5, 3, {0}, "OO.XXX...", 2, "drd"},  // X's own row, though O's row comes first
-      {"OXOXX...O", 5, 3, {0}, "OXOXXX..O", 2}, {"X.O.X.O..", 5, 3, {0}, "X.O.X.O.X", 2},
-      {"O.O.X.O.X", 5, 3, {0}, "OXO.X.O.X"}, {"O...O..X.", 5, 3, {0}, "O...O..XX"},
-      // The playbook: one draw per rule, placed or not; below one half takes target A.
-      {"O...X...O", 5, 3, Book({{13, 0.4999f}}), "O...X..XO"}, {"O...X...O", 5, 3, Book({{13, 0.5f}}), "O..XX...O"},
-      {"..X..OO..", 5, 3, Book({{47, 0.2f}}), "..X.XOO.."}, {"..X..OO..", 5, 3, Book({{47, 0.7f}}), "X.X..OO.."},
+      {"OXOXX...O", 5, 3, {0}, "OXOXXX..O", 2}, {"O.O.X.O.X", 5, 3, {0}, "OXO.X.O.X"},
+      // The playbook: rule 1's target taken by the draw, rule 17's then, and neither, so a random move.
       {"XOX.O.OX.", 5, 3, Book({{1, 0.5f}}), "XOX.O.OXX"}, {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.1f}}), "XOX.O.OXX"},
-      {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.9f}}, {0.1f, 0.5f}), "XOXXO.OX."},  // then a random move
-      {"O...X....", 5, 3, Book({}, {0.9f, 0.9f}), "O...X...X", 3, "drd" + book + "rdd"},
+      {"XOX.O.OX.", 5, 3, Book({{1, 0.1f}, {17, 0.9f}}, {0.1f, 0.5f}), "XOXXO.OX."},
+      {"O...X....", 5, 3, Book({}, {0.9f, 0.9f}), "O...X...X", 3, "drd" + std::string(50, 'd') + "rdd"},
   };
-  for (const TurnCase& c : cases) {
+  for (const auto& c : cases) {
     AiRig rig;
-    rig.window.midnight = 43200;
-    XToMove(rig.game, c.board, c.level, c.phase);
-    rig.random.Push(0.5f);
-    for (float d : c.draws) rig.random.Push(d);
-    ComputerMove(rig.game);
-    EXPECT_EQ(rig.window.held.empty() ? BoardString(rig.game) : rig.window.held, c.after) << c.board << " L" << c.level;
-    EXPECT_EQ(rig.random.draws(), 1 + static_cast<int>(c.draws.size())) << c.board << " draws";
+    EXPECT_EQ(rig.Turn(c.board, c.level, c.phase, 0.5f, c.draws), c.after) << c.board << " L" << c.level;
     EXPECT_EQ(rig.game.AIPhase, c.phaseAfter) << c.board;
     // Thought for 0.3 + 0.5 / 5 seconds on the clock, then reseeded from it: seconds since midnight / 1000.
-    EXPECT_NEAR(rig.window.now - (rig.window.held.empty() ? 0 : 1), 0.4, 1e-9) << c.board;
     EXPECT_NEAR(rig.random.lastSeed, 43.2004f, 2e-5f) << c.board;
     EXPECT_TRUE(c.trace.empty() || rig.random.trace == c.trace) << c.board << " " << rig.random.trace;
   }
+  AiRig rig;  // a random move that cannot land fails with the position instead of hanging
+  EXPECT_THROW(rig.Turn("OXOXOXXO.", 1, 3, 0.5f, {0.9f, 0.0f, 0.0f}), std::runtime_error);
 }
 
-// The real source: exact 24-bit fractions below one, spread over the whole range, and reseeds that mix
-// instead of replay.
+// The real source: exact 24-bit fractions below one over the whole range, and reseeds that mix, not replay.
 TEST(StdRandom, DrawsExactFractionsBelowOneAndReseedsMix) {
   StdRandom a(1), b(2), random(31);
   a.Reseed(43.2f), b.Reseed(43.2f);

@@ -82,9 +82,8 @@ TEST(EndGame, ScoresTheWinnerAndTheLoserOpensTheNextGame) {
 // A sleep that comes back early, as an interrupted one does, must not end the pause early.
 TEST(Pause, WaitsTheWholeTimeWhenSleepsWakeEarly) {
   Recorder early;
-  early.wake = 0.6;
   ScriptedRandom random;
-  Game(early, early, random).Pause(1);
+  early.wake = 0.6, Game(early, early, random).Pause(1);
   EXPECT_TRUE(early.now >= 1.0 && early.trace.rfind("sleep 1 ", 0) == 0) << early.trace;
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does; Xlib in this
 process reads the screen, the caption and the X server's time of each change. Usage: play.py PROGRAM two_players|
-computer|scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe runs in the caller's WINEPREFIX
+scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe runs in the caller's WINEPREFIX
 and DISPLAY."""
 import contextlib, glob, json, os, random, shutil, socket, struct, subprocess, sys, tempfile, time
 from Xlib import X, display, error
@@ -55,6 +55,14 @@ class Session:
         check(abs(self.x + size.width // 2 - (screen := self.root.get_geometry()).width // 2) <= 4 and -4 <= at.y +
               size.height // 2 - screen.height // 2 <= 12 * self.scale, "not centred")  # Wine's caption sits above
         self.d.damage_query_version(), self.window.damage_create(0)  # each rectangle drawn, with the server's time
+        self.clock = display.Display(self.env["DISPLAY"])  # the server's time now: a property change on a window
+        self.stamp = self.clock.screen().root.create_window(0, 0, 1, 1, 0, 0, event_mask=X.PropertyChangeMask)
+
+    def now(self):  # in seconds, on the clock of the damage reports
+        self.stamp.change_property(self.name, self.name, 8, b"", X.PropModeAppend)
+        while (event := self.clock.next_event()).type != X.PropertyNotify:
+            pass  # such as the keyboard mapping's changes, which every client hears of
+        return event.time / 1000
 
     def prepare(self):  # what else the program is to find on its display, such as a window manager
         pass
@@ -192,34 +200,24 @@ SCENARIOS["wayland"] = [  # on Wayland, navigation keys from the keypad itself
 
 
 def play(session, rows):
+    clicked = 0
     for what, board, caption in rows:
+        before = session.now()  # no board the input brings can come before it, however late the server draws
         session.act(what)
         seen = session.expect(board, caption, struck=what == "cell 5")
-        if what == "" and not isinstance(session, Wayland):  # the hold, from the struck board to the next empty one, bracketed by the server's times
-            hold = seen[1] - (struck := [h for h in session.history if h[0][1]][-1])[2], seen[2] - struck[1]
+        clicked = before if what == "cell 5" else clicked
+        # The hold: the next empty board at least 0.9 s after the winning click reached the server, and at most 1.5 s
+        # after the struck board was last drawn, by the server's times (Wayland has none).
+        if what == "" and not isinstance(session, Wayland):
+            hold = seen[1] - [h for h in session.history if h[0][1]][-1][2], seen[2] - clicked
             check(hold[1] >= 0.9 and hold[0] <= 1.5, "the hold took %.3f to %.3f s, not 1 s" % hold)
-
-
-def computer(session):
-    # The think time, from the O's appearance to the X's by the server's times. A busy machine stretches gaps more
-    # often than it shortens them: the middle of five must reach 0.3 s, the shortest stay under 0.5 s.
-    gaps = []  # (at least, at most) per game whose O was seen alone
-    for key, cell in (("F2", 4), ("alt+d n", 0), ("F2", 2), ("F2", 6), ("F2", 8)):  # Nerd God after level 3
-        session.act(key)
-        session.expect(".........", "Zandor [O:0; X:0]")
-        session.act("cell %d" % cell)
-        x = session.expect(lambda board: board[cell] == "O" and board.count("X") == 1 and board.count("O") == 1)
-        check(cell == 4 or x[0][0][4] == "X", "Nerd God answers a corner in the centre")
-        gaps += [(x[1] - o[2], x[2] - o[1]) for o in session.history if o[0][0] == "." * cell + "O" + "." * (8 - cell)]
-    check(len(gaps) >= 3 and sorted(g[1] for g in gaps)[len(gaps) // 2] >= 0.29 and min(gaps)[0] <= 0.53,
-          "think times, at least and at most: %s" % ", ".join("%.3f-%.3f" % g for g in gaps))
 
 
 def main():
     session = (Wayland if sys.argv[2] == "wayland" else Session)(1.5 if sys.argv[2] == "scaled" else 1)
     try:
         session.start(sys.argv[1])
-        computer(session) if sys.argv[2] == "computer" else play(session, SCENARIOS[sys.argv[2]])
+        play(session, SCENARIOS[sys.argv[2]])
         # E&xit ends the program; Windows' own Alt+F4 must still close it, although the game sees Alt keys.
         session.act("alt+F4" if session.wine and sys.argv[2] == "two_players" else "alt+f x")
         check(session.app.wait(15) == 0, "the program ended with %s" % session.app.returncode)

@@ -1,5 +1,5 @@
 // What only the Qt window shows, at the screen scale it runs at: its drawing against a truth table, on screen
-// and after moves between screens, clicks, the words of menus and notice in every language, its size and its
+// and after moves between screens, its icon, the words of menus and notice in every language, its size and its
 // check marks.
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
 #include <QAccessible>
@@ -93,8 +93,7 @@ class WindowTest : public QObject {
     QImage shown = w->board().scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     QCOMPARE(screen, shown);
-    const QImage before =
-        w->board().copy();  // Regression: moved to a screen of scale 2 and back, it was blank.
+    const QImage before = w->board().copy();  // Regression: moved to a screen of scale 2 and back, it was blank.
     QCOMPARE(QGuiApplication::screens().size(), 2);  // scales 1 and 2, times QT_SCALE_FACTOR
     for (QScreen* screen : {QGuiApplication::screens()[1], QGuiApplication::screens()[0]}) {
       w->window()->windowHandle()->setScreen(screen), w->window()->picMain->repaint();
@@ -104,9 +103,15 @@ class WindowTest : public QObject {
     QCOMPARE(w->board(), before);
   }
 
-  void clickReachesItsCell() {  // near cell 1's corner, through Qt's mapping at this scale
-    QTest::mouseClick(w->window()->picMain, Qt::LeftButton, Qt::NoModifier, QPoint(195, 5));
-    QCOMPARE(BoardString(w->game)[1], 'O');
+  // Our tile at 16 and 32 px: clear outside its rounded corners, the grid's lines of ink (30, 26, 24) across it.
+  void iconIsTheTileAtEachSize() {
+    for (int s : {16, 32}) {
+      QVERIFY(w->window()->windowIcon().availableSizes().contains(QSize(s, s)));
+      const QImage image = w->window()->windowIcon().pixmap(QSize(s, s), 1.0).toImage();
+      QVERIFY(image.size() == QSize(s, s) && qAlpha(image.pixel(0, 0)) == 0);
+      for (int at : {int(109.5 * s / 300), int(208.0 * s / 300)}) QCOMPARE(image.pixel(at, s / 2), qRgb(30, 26, 24));
+      for (int at : {int(107.0 * s / 300), int(210.0 * s / 300)}) QCOMPARE(image.pixel(s / 2, at), qRgb(30, 26, 24));
+    }
   }
 
   // Every key of the map as a key event to the board of a two-player match, each followed by F2 (a new match):

@@ -33,7 +33,7 @@ TEST(Menus, StartUpThenEveryCommandButExitStartsANewMatch) {
     const bool exit = c.item == MenuItem::Exit;
     EXPECT_EQ(std::vector<int>({rig.toolkit.closed, rig.game.OnePlayer, rig.game.Difficulty, rig.game.Turn}),
               std::vector<int>({exit, c.onePlayer, c.level, c.turn})) << int(c.item);
-    EXPECT_EQ(BoardString(rig.game) + std::to_string(rig.game.Score[1]), exit ? "OXO.X....4" : ".........0");
+    EXPECT_EQ(BoardString(rig.game) + std::to_string(rig.game.Score[1] * 10 + rig.game.Score[2]), exit ? "OXO.X....42" : ".........0");
     EXPECT_TRUE(exit || Broken(rig.game, rig.toolkit).empty()) << int(c.item) << Broken(rig.game, rig.toolkit);
   }
 }

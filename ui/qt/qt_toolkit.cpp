@@ -115,15 +115,6 @@ std::int16_t ButtonFromQt(Qt::MouseButton button) {
   }
 }
 
-QImage ToQImage(const Image& image) {
-  QImage out(image.width, image.height, QImage::Format_RGB32);
-  for (int y = 0; y < image.height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < image.width; ++x) line[x] = 0xFF000000u | image.At(x, y);
-  }
-  return out;
-}
-
 namespace {
 
 // A picture of the art resource as a QImage over the program's own read-only data: no copy, no decoding.

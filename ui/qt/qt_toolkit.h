@@ -37,9 +37,6 @@ std::int16_t ShiftFromQt(Qt::KeyboardModifiers modifiers);
 // Mouse button as the handlers take it: 1 left, 2 right, 4 middle, 0 any other.
 std::int16_t ButtonFromQt(Qt::MouseButton button);
 
-// Pixels of a plain image as an RGB32 QImage (every pixel opaque).
-QImage ToQImage(const Image& image);
-
 // The artwork (BackBuffer) at scale 1 or 2, read in place from the pixels compiled into the program.
 const QImage& BackBuffer(int scale);
 // The scale of art a screen of this device pixel ratio is drawn from: 1, or 2 for anything finer.

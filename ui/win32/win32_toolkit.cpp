@@ -121,9 +121,8 @@ void Win32Toolkit::RegisterClasses() {
   board.hbrBackground = nullptr;  // WM_PAINT covers every pixel
   board.lpszClassName = kBoardClass;
 
-  // A second toolkit in the same process (the tests make several) finds the classes there already.
   for (const WNDCLASSEXW* c : {&frame, &board})
-    if (!RegisterClassExW(c) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    if (!RegisterClassExW(c))
       throw std::runtime_error("could not register the window classes");
 }
 
