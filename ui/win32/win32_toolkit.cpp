@@ -355,6 +355,10 @@ LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (board_) InvalidateRect(board_, nullptr, FALSE);
       return 0;
     }
+    case WM_SETTINGCHANGE:
+      // A new system font reaches the notice, as the desktop's font reaches the Qt window's.
+      if (wParam == SPI_SETNONCLIENTMETRICS) FitNotice();
+      break;
     case WM_SETFOCUS:
       // The board is the one child that takes the keyboard.
       if (board_) SetFocus(board_);
