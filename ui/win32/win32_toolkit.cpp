@@ -219,7 +219,7 @@ void Win32Toolkit::FitNotice() {
   HDC dc = GetDC(label_);
   HFONT made = nullptr;
   for (double points = std::abs(font.lfHeight) * 72.0 / dpi;; points -= 0.5) {
-    font.lfHeight = -static_cast<LONG>(points * dpi / 72 + 0.5);
+    font.lfHeight = -static_cast<int>(points * dpi / 72 + 0.5);
     if (made) DeleteObject(made);
     made = CreateFontIndirectW(&font);
     const HGDIOBJ before = SelectObject(dc, made);
