@@ -39,7 +39,7 @@ play "$dir" && kill -STOP $game  # a game that answers nothing stops the upgrade
 $wine "$setup64" /S && fail "an upgrade over a hung game reported success"
 inplace "$win_dir" && fail "an uninstall under a hung game reported success"
 cmp "$dir/zandor.exe" "$old/zandor.exe" && [ "$(value DisplayVersion)" = 0.9 ] || fail "a failed upgrade changed 0.9"
-kill -CONT $game && wait $game && play "$dir"  # it wakes to the requests to close; another one runs
+kill -CONT $game && poll eval '! xdotool search --name "^Zandor \\[" >/dev/null' || fail "the woken game stays"; play "$dir"
 timed "silent upgrade closing the game" $wine "$setup64" /S
 wait $game && cmp "$dir/zandor.exe" "$b64/ui/win32/zandor.exe" && [ "$(value DisplayVersion)" = "$version" ] || fail "the old game stays"
 ! $wine "$old/setup.exe" /S && [ "$(value DisplayVersion)" = "$version" ] || fail "a silent downgrade went ahead"

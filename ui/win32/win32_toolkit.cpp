@@ -226,7 +226,8 @@ void Win32Toolkit::FitNotice() {
     RECT need = box;
     DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, before);
-    if ((need.right <= box.right && need.bottom <= box.bottom) || points < 6.5) break;  // the next step would go below 6 pt
+    // Stops at the last size that fits, or where the next step would go below 6 pt.
+    if ((need.right <= box.right && need.bottom <= box.bottom) || points < 6.5) break;
   }
   ReleaseDC(label_, dc);
   SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
