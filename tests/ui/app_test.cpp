@@ -10,6 +10,7 @@
 #include "support.h"
 #include "ui/board_narrator.h"
 #include "ui/keys.h"
+#include "ui/language_choice.h"
 
 namespace zandor::test {
 namespace {
@@ -149,6 +150,16 @@ TEST(Narration, EachInputIsSaidWholeOnceHandled) {
   quiet.app.picMain_MouseUp(1, 0, 50, 50);
   quiet.app.HandleKey(keys::kF2, 0);
   EXPECT_EQ(quiet.toolkit.said.size() + quiet.toolkit.renamed + quiet.app.narrator().Description().size(), 0u);
+}
+
+TEST(LanguageChoice, FirstPreferredLanguageWithATranslationThenWithoutItsRegion) {
+  const std::vector<std::string> ours{"de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};  // i18n/
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"ca-ES", "es-ES"}, "es"}, {{"zh-SG"}, ""}, {{"pt-PT"}, ""}, {{"de-AT"}, "de"}, {{"ja-JP"}, "ja"},
+      {{"en-GB", "de-DE"}, ""}, {{"pt-BR"}, "pt_BR"}, {{"zh-Hans-CN", "zh-CN"}, "zh_CN"}, {{"NL-be"}, "nl"},
+      {{"sv-SE", "fr_CA"}, "fr"}, {{"", "de-CH", "en"}, "de"}, {{}, ""}, {{"eng", "it"}, "it"}};
+  for (const auto& [preferred, expected] : cases)
+    EXPECT_EQ(ChooseLanguage(preferred, ours), expected) << ::testing::PrintToString(preferred);
 }
 
 }  // namespace

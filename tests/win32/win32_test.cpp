@@ -9,6 +9,7 @@
 
 #include "support.h"
 #include "ui/artwork.h"
+#include "ui/notice.h"
 #include "ui/win32/board_access.h"  // with OLEACC's header, after the Windows headers as the front end has them
 #include "ui/win32/program_folder.h"
 #include "ui/win32/regional_time.h"
@@ -117,9 +118,6 @@ TEST(Win32Window, PlaysThroughItsMessagesAtEachScreenScale) {
             L"&File (&Restart &1 Player &2 Player* E&xit ) &Difficulty ("
             L"&Silly Putty &Beaver &Induhvidual &Wiz Kid &Nerd God* ) ");
   EXPECT_EQ(GetCapture(), nullptr) << "capture ends with the release";
-  wchar_t notice[64] = {};
-  GetWindowTextW(FindWindowExW(frame, nullptr, L"STATIC", nullptr), notice, 64);
-  EXPECT_EQ(std::wstring(notice), L"Mouse plays O, keypad plays X. F2:\u00a0new\u00a0match.");
 }
 
 // What the screen reader test cannot see through OLEACC: where the cells are, the cell under a point (the one a
@@ -193,6 +191,46 @@ TEST(Win32Window, MenusInTheUsersLanguage) {
   Win32Toolkit window{exe, SW_HIDE};
   window.CreateWindow();
   EXPECT_EQ(Menus(GetMenu(window.frame())), expected.at(GetUserDefaultUILanguage()));
+}
+
+// Every language's notice from zandor.exe in the label at 96, 144 and 192 dpi, under the message font and one half
+// as large again, wraps inside its box in the message font for that dpi, or a smaller one when that one does not.
+TEST(Win32Window, EveryNoticeFitsItsBoxAtEachDpi) {
+  HMODULE exe = LoadLibraryExW(ZANDOR_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  Win32Toolkit window{GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE};
+  window.CreateWindow();
+  HWND label = FindWindowExW(window.frame(), nullptr, L"STATIC", nullptr);
+  NONCLIENTMETRICSW saved{}, set{}, system{};
+  saved.cbSize = system.cbSize = sizeof saved;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+  HDC dc = GetDC(label);
+  const auto fits = [dc, label](const LOGFONTW& font, const std::wstring& text) {
+    RECT box, need = (GetClientRect(label, &box), box);
+    const HGDIOBJ before = SelectObject(dc, CreateFontIndirectW(&font));
+    DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return DeleteObject(SelectObject(dc, before)), need.right <= box.right && need.bottom <= box.bottom;
+  };
+  for (const LONG grow : {2, 3}) {  // halves of the message font's size
+    set = saved, set.lfMessageFont.lfHeight = saved.lfMessageFont.lfHeight * grow / 2;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof set, &set, 0);
+    for (const char* language : {"en", "de", "es", "fr", "it", "ja", "nl", "pl", "pt-BR", "ru", "zh-CN"}) {
+      const std::wstring text = Translation(exe, {language})(kNoticeContext, kNoticeText);
+      EXPECT_EQ(text == L"Mouse plays O, keypad plays X. F2:\u00a0new\u00a0match.", std::string(language) == "en")
+          << language;
+      SetWindowTextW(label, text.c_str());
+      for (const int dpi : {96, 144, 192}) {
+        RECT suggested{0, 0, 400 * dpi / 96, 400 * dpi / 96};
+        SendMessageW(window.frame(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ASSERT_TRUE(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0, dpi));
+        LOGFONTW used{}, &message = system.lfMessageFont;
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof used, &used);
+        EXPECT_TRUE(fits(used, text)) << language << " at " << dpi << " dpi, height " << used.lfHeight;
+        EXPECT_TRUE(fits(message, text) ? used.lfHeight == message.lfHeight : used.lfHeight > message.lfHeight)
+            << language << " at " << dpi << " dpi: " << used.lfHeight << " for " << message.lfHeight;
+      }
+    }
+  }
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/language_choice.h"
 #include "ui/win32/program_folder.h"
 #include "ui/win32/resource.h"
 
@@ -16,23 +17,45 @@ BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR lan
   return TRUE;
 }
 
+// A language's name ("de", "pt-BR") from its id, neutral ones included.
+std::string NameOf(LANGID language) {
+  wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+  if (LCIDToLocaleName(MAKELCID(language, SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH,
+                       LOCALE_ALLOW_NEUTRAL_NAMES) <= 0)
+    return "";
+  return Utf8FromWide(name);
+}
+
 }  // namespace
 
-Translation::Translation(HMODULE module, LANGID language) {
+std::vector<std::string> PreferredUiLanguages() {
+  ULONG count = 0, size = 0;
+  std::vector<std::string> names;
+  if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) && size > 0) {
+    std::vector<wchar_t> list(size);
+    if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, list.data(), &size))
+      for (const wchar_t* name = list.data(); *name != L'\0'; name += wcslen(name) + 1)
+        names.push_back(Utf8FromWide(name));
+  }
+  if (names.empty()) names.push_back(NameOf(GetUserDefaultUILanguage()));
+  return names;
+}
+
+Translation::Translation(HMODULE module, const std::vector<std::string>& preferred) {
   // Listed first, because a lookup of a language that is missing may quietly give another one.
   std::vector<LANGID> present;
   EnumResourceLanguagesW(module, RT_RCDATA, MAKEINTRESOURCEW(IDR_TEXTS), AddLanguage,
                          reinterpret_cast<LONG_PTR>(&present));
-  const LANGID neutral = MAKELANGID(PRIMARYLANGID(language), SUBLANG_NEUTRAL);
-  for (const LANGID wanted : {language, neutral}) {
-    if (std::find(present.begin(), present.end(), wanted) == present.end()) continue;
-    HRSRC found = FindResourceExW(module, RT_RCDATA, MAKEINTRESOURCEW(IDR_TEXTS), wanted);
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    if (const void* data = loaded ? LockResource(loaded) : nullptr) {
-      texts_ = std::string_view(static_cast<const char*>(data), SizeofResource(module, found));
-      return;
-    }
-  }
+  std::vector<std::string> names;
+  for (const LANGID language : present) names.push_back(NameOf(language));
+  const std::string chosen = ChooseLanguage(preferred, names);
+  if (chosen.empty()) return;
+  const LANGID wanted =
+      present[static_cast<std::size_t>(std::find(names.begin(), names.end(), chosen) - names.begin())];
+  HRSRC found = FindResourceExW(module, RT_RCDATA, MAKEINTRESOURCEW(IDR_TEXTS), wanted);
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  if (const void* data = loaded ? LockResource(loaded) : nullptr)
+    texts_ = std::string_view(static_cast<const char*>(data), SizeofResource(module, found));
 }
 
 std::wstring Translation::operator()(const char* context, const char* english) const {

@@ -1,6 +1,7 @@
 // frmMain, picMain and BackBuffer made of Win32 windows and GDI memory DCs, with events passed to App.
 #include "ui/win32/win32_toolkit.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "game/game.h"
@@ -82,7 +83,7 @@ std::unique_ptr<DibSurface> ArtworkSurface(HINSTANCE instance, int scale) {
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, int showCommand)
-    : instance_(instance), showCommand_(showCommand), text_(instance, GetUserDefaultUILanguage()) {
+    : instance_(instance), showCommand_(showCommand), text_(instance, PreferredUiLanguages()) {
   // The board's words for assistive technology in the same language; the copy reads the module's
   // resources, which stay loaded as long as the program runs.
   words::SetTranslator([text = text_](const char* context, const char* english) {
@@ -92,6 +93,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance, int showCommand)
 
 Win32Toolkit::~Win32Toolkit() {
   if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
+  if (noticeFont_) DeleteObject(noticeFont_);
 }
 
 void Win32Toolkit::RegisterClasses() {
@@ -166,8 +168,8 @@ void Win32Toolkit::CreateWindow() {
                       WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, Px(16), Px(304), Px(281), Px(33), frame_,
                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLabelId)), instance_, nullptr);
   if (!board_ || !label_) throw std::runtime_error("could not create the board");
-  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   Layout();
+  FitNotice();
 }
 
 void Win32Toolkit::ApplyDpi(UINT dpi) {
@@ -191,6 +193,45 @@ void Win32Toolkit::Layout() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (board_) MoveWindow(board_, 0, 0, Px(kBoardSize), Px(kBoardSize), TRUE);
   if (label_) MoveWindow(label_, Px(16), Px(304), Px(281), Px(33), TRUE);
+}
+
+void Win32Toolkit::FitNotice() {
+  if (!label_) return;
+  const UINT dpi = static_cast<UINT>(ratio_ * 96 + 0.5);
+  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!forDpi || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+    // Before Windows 10 the font comes for the screen's DPI only.
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+      GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof metrics.lfMessageFont, &metrics.lfMessageFont);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
+                                            static_cast<int>(DpiOf(nullptr)));
+  }
+  LOGFONTW font = metrics.lfMessageFont;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(label_, text.data(), static_cast<int>(text.size()))));
+  RECT box;
+  GetClientRect(label_, &box);
+  HDC dc = GetDC(label_);
+  HFONT made = nullptr;
+  for (double points = std::abs(font.lfHeight) * 72.0 / dpi;; points -= 0.5) {
+    font.lfHeight = -static_cast<int>(points * dpi / 72 + 0.5);
+    if (made) DeleteObject(made);
+    made = CreateFontIndirectW(&font);
+    const HGDIOBJ before = SelectObject(dc, made);
+    RECT need = box;
+    DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, before);
+    // Stops at the last size that fits, or where the next step would go below 6 pt.
+    if ((need.right <= box.right && need.bottom <= box.bottom) || points < 6.5) break;
+  }
+  ReleaseDC(label_, dc);
+  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+  if (noticeFont_) DeleteObject(noticeFont_);
+  noticeFont_ = made;
 }
 
 void Win32Toolkit::ShowWindow() {
@@ -329,9 +370,14 @@ LRESULT Win32Toolkit::OnFrame(HWND window, UINT message, WPARAM wParam, LPARAM l
       SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       Layout();
+      FitNotice();
       if (board_) InvalidateRect(board_, nullptr, FALSE);
       return 0;
     }
+    case WM_SETTINGCHANGE:
+      // A new system font reaches the notice, as the desktop's font reaches the Qt window's.
+      if (wParam == SPI_SETNONCLIENTMETRICS) FitNotice();
+      break;
     case WM_SETFOCUS:
       // The board is the one child that takes the keyboard.
       if (board_) SetFocus(board_);

@@ -62,6 +62,9 @@ class Win32Toolkit final : public Toolkit {
   // screen, and shown resized smoothly where the two differ.
   void ApplyDpi(UINT dpi);
   void Layout();
+  // The notice in the system's message font for the window's DPI, made half a point smaller at a time until
+  // the wrapped text fits its box, as the Qt window does, but never below 6 pt. Made again for a new DPI.
+  void FitNotice();
   int Px(int v) const { return static_cast<int>(v * ratio_ + 0.5); }
   void Draw(const DrawOp& op);
   void NotifyFocus();
@@ -74,6 +77,7 @@ class Win32Toolkit final : public Toolkit {
   HWND board_ = nullptr;
   HWND label_ = nullptr;
   HMENU menu_ = nullptr;
+  HFONT noticeFont_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   std::unique_ptr<DibSurface> picture_;  // picMain's picture
