@@ -26,9 +26,8 @@ inline std::string BoardString(const GameState& s) {
   return out;
 }
 
-// Puts a position on the board, History included. Given the side to move, the marks take turns in
-// History (each side's in reading order, the side with more marks, or else the side to move, first);
-// without it they stand in reading order and Turn is left as it is.
+// Puts a position on the board, History included. Given the side to move, the marks take turns in History (each
+// side's in reading order, the side with more marks, or else the side to move, first); else in reading order.
 inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
   std::string o, x, all;
   for (char n = 0; n < 9 && n < static_cast<char>(cells.size()); ++n)
@@ -38,9 +37,7 @@ inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
     const std::string& side = (i % 2 == 0) == oFirst ? o : x;
     all[i] = i / 2 < side.size() ? side[i / 2] : all[i];
   }
-  s.Board.fill(kEmpty);
-  s.History.fill(MoveRecord{0, 0, " "});
-  s.MoveCount = 0;
+  s.Board.fill(kEmpty), s.History.fill(MoveRecord{0, 0, " "}), s.MoveCount = 0;
   for (char n : all) {
     s.Board[n] = cells[n] == 'O' ? kO : kX;
     s.History[++s.MoveCount] = MoveRecord{std::uint8_t(n % 3), std::uint8_t(n / 3), std::string(1, cells[n])};
@@ -56,13 +53,12 @@ struct ScriptedRandom final : RandomSource {
     trace += 'd';
     if (++sinceReseed >= 1000 || (queue.empty() && !fallback))
       throw std::runtime_error("scripted draws ran out on " + (game ? BoardString(*game) : "?") + " after " + trace);
-    if (queue.empty()) return *fallback;
-    const float r = queue.front();
-    return queue.pop_front(), r;
+    const float r = queue.empty() ? *fallback : queue.front();
+    return queue.empty() ? r : (queue.pop_front(), r);
   }
   void Reseed(float seed) override { trace += 'r', lastSeed = seed, sinceReseed = 0; }
   std::deque<float> queue;
-  std::optional<float> fallback;
+  std::optional<float> fallback;  // none: the script alone
   const GameState* game = nullptr;  // the position named when the script runs out
   std::string trace;                 // 'd' for each draw, 'r' for each reseed, in order
   float lastSeed = -1;
