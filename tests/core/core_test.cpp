@@ -36,9 +36,7 @@ TEST(PlaceMark, RefusesOrDrawsStrikesHoldsAndSetsUpTheNextGameInOrder) {
     Recorder window;
     ScriptedRandom random;
     Game game(window, window, random);
-    game.AIPhase = 2;
-    SetBoard(game, c.board, c.turn);
-    game.PlaceMark(c.x, c.y, c.mark);
+    game.AIPhase = 2, SetBoard(game, c.board, c.turn), game.PlaceMark(c.x, c.y, c.mark);
     EXPECT_EQ(window.trace, c.trace) << c.board << " " << int(c.x) << "," << int(c.y);
     EXPECT_TRUE(!c.trace.empty() || BoardString(game) == c.board) << "a refused mark changed " << c.board;
     EXPECT_EQ(Broken(game), "") << c.board;
@@ -66,15 +64,11 @@ TEST(EndGame, ScoresTheWinnerAndTheLoserOpensTheNextGame) {
   } log;
   for (const auto& c : cases) {
     Rig rig;
-    rig.game.SetLogEnv(&log), log.writes = 0;
-    rig.game.OnePlayer = c.onePlayer ? kTrue : kFalse;
-    rig.game.Difficulty = c.level;
-    rig.game.Score = {0, c.scoreBefore, c.scoreBefore};
-    SetBoard(rig.game, c.board, c.mark);
-    rig.game.PlaceMark(2, 2, c.mark);
-    EXPECT_EQ(std::vector<int>({rig.game.Score[1], rig.game.Score[2], rig.game.Turn, rig.game.AIPhase}),
-              std::vector<int>({c.scoreO, c.scoreX, c.turn, c.phase})) << c.board;
-    EXPECT_EQ(log.writes, c.logged) << c.board;
+    rig.game.SetLogEnv(&log), log.writes = 0, rig.game.Difficulty = c.level;
+    rig.game.OnePlayer = c.onePlayer ? kTrue : kFalse, rig.game.Score = {0, c.scoreBefore, c.scoreBefore};
+    SetBoard(rig.game, c.board, c.mark), rig.game.PlaceMark(2, 2, c.mark);
+    EXPECT_EQ(std::vector<int>({rig.game.Score[1], rig.game.Score[2], rig.game.Turn, rig.game.AIPhase, log.writes}),
+              std::vector<int>({c.scoreO, c.scoreX, c.turn, c.phase, c.logged})) << c.board;
     EXPECT_EQ(Broken(rig.game), "") << c.board;
   }
 }
