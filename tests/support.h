@@ -19,8 +19,7 @@
 
 namespace zandor::test {
 
-// A board string lists cells 0 to 8 in reading order: 'O', 'X' or '.'.
-inline std::string BoardString(const GameState& s) {
+inline std::string BoardString(const GameState& s) {  // cells 0 to 8 in reading order: 'O', 'X' or '.'
   std::string out;
   for (std::uint8_t c : s.Board) out += c == kO ? 'O' : c == kX ? 'X' : '.';
   return out;
@@ -65,8 +64,7 @@ struct ScriptedRandom final : RandomSource {
   int sinceReseed = 0;
 };
 
-// Game, window logic and a null toolkit with a manual clock and scripted draws: nothing waits.
-struct Rig {
+struct Rig {  // game, window logic, null toolkit, manual clock and scripted draws: nothing waits
   explicit Rig(bool draw = false) : toolkit(draw) { random.game = &game; }
   NullToolkit toolkit;
   ManualClock clock;
@@ -77,8 +75,7 @@ struct Rig {
   Rig& Started() { return app.Main(), *this; }  // as the program starts: one-player, level 3, O to move
 };
 
-// Window and clock in one: writes down in order what the game asks of both, and keeps the board as it
-// stood during the last hold, before the next game cleared it.
+// Window and clock in one: writes down what the game asks of both, and keeps the board as held before the next game.
 struct Recorder final : NullToolkit, Clock {
   explicit Recorder(const GameState* watched = nullptr) : NullToolkit(false), game(watched) {}
   const GameState* game;

@@ -86,8 +86,8 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
     const char* board; std::int16_t level; std::uint8_t phase; std::vector<float> draws; const char* after;
     std::uint8_t phaseAfter = 3; std::string trace{};
   } cases[] = {
-      // The gate: random when r * 5, rounded to single precision, exceeds the level.
-      // Its coordinates are twice a draw rounded half to even: 0.3 and 0.8 give column 1, row 2.
+      // The gate: random when r * 5, rounded to single precision, exceeds the level; its coordinates are twice a
+      // draw rounded half to even: 0.3 and 0.8 give column 1, row 2.
       {"O........", 1, 2, {0.2f}, "O...X...."}, {"O........", 1, 2, {Up(0.2f), 0.3f, 0.8f}, "O......X."},
       // 0.6f * 5 and 0.8f * 5 are above 3 and 4 in double precision, exactly 3 and 4 in single.
       {"O........", 3, 2, {0.6f}, "O...X...."}, {"O........", 3, 2, {Up(0.6f), 0.7f, 0.2f}, "OX......."},

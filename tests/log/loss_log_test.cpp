@@ -39,9 +39,8 @@ fs::path FreshFolder() {
   return fs::create_directories(dir), dir;
 }
 
-// A top-level one-player game logging on the real disk into a fresh folder or `at`, with a fixed time, the time or
-// the rename failing on request. Its lock first tries without waiting and marks another writer's hold in the file
-// "busy"; told to, it holds each write, lock in hand, until that file is there.
+// A top-level game logging on the real disk into a fresh folder or `at`, its time fixed, the time or rename failing on
+// request. Its lock tries first without waiting, marking a busy one in the file "busy"; told to, each write waits for it.
 struct LogRig : SystemLossLogEnv {
   explicit LogRig(const fs::path& at = {}) : dir(at.empty() ? FreshFolder() : at), owned(at.empty()) {
     rig.game.Difficulty = 5, rig.game.OnePlayer = kTrue, rig.game.AppFolder = (dir / "").string();
@@ -195,8 +194,7 @@ TEST(LossLogWriters, TwoCopiesLoggingAtOnceLoseNoEntry) {
 }
 
 #ifndef _WIN32
-// The real time text: the regional short date, a blank, the time with seconds. The German locale comes
-// from LOCPATH, which the build fills for the tests; without it the text is the C locale's and fails.
+// The regional short date, a blank, the time with seconds; the German locale, built for the tests, comes from LOCPATH.
 TEST(LossLogTime, IsTheRegionalShortDateAndTime) {
   for (const auto& [locale, fields] : {std::pair{"C", "%m/%d/%y %H:%M:%S"}, std::pair{"de_DE.UTF-8", "%d.%m.%Y %H:%M:%S"}}) {
     const auto text = [fields = fields](std::time_t t) {  // digits only: this program's own locale is C
