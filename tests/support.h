@@ -37,10 +37,8 @@ inline void SetBoard(GameState& s, std::string_view cells, int turn = -1) {
     all[i] = i / 2 < side.size() ? side[i / 2] : all[i];
   }
   s.Board.fill(kEmpty), s.History.fill(MoveRecord{0, 0, " "}), s.MoveCount = 0;
-  for (char n : all) {
-    s.Board[n] = cells[n] == 'O' ? kO : kX;
-    s.History[++s.MoveCount] = MoveRecord{std::uint8_t(n % 3), std::uint8_t(n / 3), std::string(1, cells[n])};
-  }
+  for (char n : all)
+    s.Board[n] = cells[n] == 'O' ? kO : kX, s.History[++s.MoveCount] = {std::uint8_t(n % 3), std::uint8_t(n / 3), {cells[n]}};
   if (turn >= 0) s.Turn = static_cast<std::uint8_t>(turn);
 }
 
@@ -82,12 +80,11 @@ struct Recorder final : NullToolkit, Clock {
   std::string trace, held;
   double now = 0, midnight = 0, wake = 1;  // wake < 1: sleeps come back early, as interrupted ones do
   template <typename... A>
-  void Say(const char* what, A... a) {
-    trace += what;
-    ((trace += trace.back() == ' ' ? "" : ",", trace += Num(static_cast<double>(a))), ...);
-    trace += ' ';
+  void Say(const char* what, A... a) {  // "what a,b,c "
+    std::ostringstream o;
+    ((o << (o.tellp() > 0 ? "," : "") << static_cast<double>(a)), ...);
+    trace += what + o.str() + ' ';
   }
-  static std::string Num(double v) { std::ostringstream o; o << v; return o.str(); }
   void BitBlt(int x, int y, int, int, int sx, int sy, RasterOp op) override { Say("blt ", x, y, sx, sy, int(op)); }
   void Refresh() override { Say("refresh"); }
   void DrawLine(float x1, float y1, float x2, float y2, std::uint32_t c) override { Say("line ", x1, y1, x2, y2, c); }

@@ -31,15 +31,18 @@ TEST(PlaceMark, RefusesOrDrawsStrikesHoldsAndSetsUpTheNextGameInOrder) {
       {"X.O..XO..", kO, 1, 1, kO, Drawn(1, 1, kO) + "line 280,20,20,280,255 refresh " + Next("Zandor [O:1; X:0]")},
       {"OXOX.OXOX", kX, 1, 1, kX, Drawn(1, 1, kX) + Next("Zandor [O:0; X:0]") + "refresh "},
   };
+  ScriptedRandom random;
   for (const auto& c : cases) {
     Recorder window;
-    ScriptedRandom random;
     Game game(window, window, random);
     game.AIPhase = 2, SetBoard(game, c.board, c.turn), game.PlaceMark(c.x, c.y, c.mark);
     EXPECT_EQ(window.trace, c.trace) << c.board << " " << int(c.x) << "," << int(c.y);
     EXPECT_TRUE(!c.trace.empty() || BoardString(game) == c.board) << "a refused mark changed " << c.board;
     EXPECT_EQ(Broken(game), "") << c.board;
   }
+  Recorder early;  // a sleep that comes back early, as an interrupted one does, must not end the hold early
+  early.wake = 0.6, Game(early, early, random).Pause(1);
+  EXPECT_TRUE(early.now >= 1.0 && early.trace.rfind("sleep 1 ", 0) == 0) << early.trace;
 }
 
 // Who scores, opens next and in which phase, by mode, the count held at its 16-bit top; only O's one-player win
@@ -70,14 +73,6 @@ TEST(EndGame, ScoresTheWinnerAndTheLoserOpensTheNextGame) {
               std::vector<int>({c.scoreO, c.scoreX, c.turn, c.phase, c.logged})) << c.board;
     EXPECT_EQ(Broken(rig.game), "") << c.board;
   }
-}
-
-// A sleep that comes back early, as an interrupted one does, must not end the pause early.
-TEST(Pause, WaitsTheWholeTimeWhenSleepsWakeEarly) {
-  Recorder early;
-  ScriptedRandom random;
-  early.wake = 0.6, Game(early, early, random).Pause(1);
-  EXPECT_TRUE(early.now >= 1.0 && early.trace.rfind("sleep 1 ", 0) == 0) << early.trace;
 }
 
 // Every complete two-player game through PlaceMark against the published totals, the invariants
