@@ -50,10 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       default: clock.SetSecondsSinceMidnight(static_cast<float>(v) * 1.32f); break;
     }
     for (int cell = 0; cell < 9; ++cell) reachedO |= game.Board[cell] == kO ? 1u << cell : 0;
-    if (const std::string broken = test::Broken(game, toolkit); !broken.empty()) {
-      std::fprintf(stderr, "broken after event %d: %s\n", event, broken.c_str());
-      std::abort();
-    }
+    if (const std::string broken = test::Broken(game, toolkit); !broken.empty())
+      std::fprintf(stderr, "broken after event %d: %s\n", event, broken.c_str()), std::abort();
   }
   return 0;
 }
