@@ -8,8 +8,7 @@
 
 namespace zandor::test {
 
-// The first rule the state breaks, or "" when it keeps them all.
-inline std::string Broken(const GameState& s) {
+inline std::string Broken(const GameState& s) {  // the first rule the state breaks, or "" 
   int marks = 0;
   for (std::uint8_t c : s.Board) marks += c != kEmpty;
   if (marks != s.MoveCount) return "MoveCount differs from the marks on the board";
@@ -29,8 +28,7 @@ inline std::string Broken(const GameState& s) {
   return "";
 }
 
-// The window's side of the same: caption and check marks follow the state.
-inline std::string Broken(const GameState& s, const NullToolkit& t) {
+inline std::string Broken(const GameState& s, const NullToolkit& t) {  // and the window's caption and check marks
   if (t.caption != "Zandor [O:" + std::to_string(s.Score[1]) + "; X:" + std::to_string(s.Score[2]) + "]")
     return "caption differs from the score";
   if (t.IsChecked(MenuItem::OnePlayer) != (s.OnePlayer == kTrue) || t.IsChecked(MenuItem::TwoPlayer) != !s.OnePlayer)

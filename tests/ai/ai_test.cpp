@@ -15,8 +15,7 @@ namespace {
 float Up(float r) { return std::nextafter(r, 2.0f); }  // the next draw above or below r
 float Down(float r) { return std::nextafter(r, -1.0f); }
 
-// One computer turn over a recording window and clock on exactly the draws given, the think time's and then
-// `draws`: the board when the turn returns, or as held if the move ended the game.
+// One computer turn on exactly the think draw and `draws`: the board when it returns, or as held if the game ended.
 struct AiRig {
   Recorder window{&game};
   ScriptedRandom random{std::nullopt};
@@ -24,8 +23,7 @@ struct AiRig {
   std::string Turn(const char* board, std::int16_t level, std::uint8_t phase, float think, const std::vector<float>& draws) {
     random.game = &game, window.midnight = 43200;
     SetBoard(game, board, kX), game.OnePlayer = kTrue, game.Difficulty = level, game.AIPhase = phase;
-    random.queue.assign(1, think), random.queue.insert(random.queue.end(), draws.begin(), draws.end());
-    ComputerMove(game);
+    random.queue.assign(1, think), random.queue.insert(random.queue.end(), draws.begin(), draws.end()), ComputerMove(game);
     EXPECT_TRUE(random.queue.empty()) << board << ": draws left over";
     return window.held.empty() ? BoardString(game) : window.held;
   }
@@ -40,24 +38,21 @@ TEST(ComputerMove, EveryFixedReplyLineRuleAndPlaybookRule) {
       {"...O.....", -1, 5}, {".....O...", -1, 3}, {".......O.", -1, 1}, {".........", -1, -1},
       {"....O....", 0, 0}, {"....O....", Down(0.25f), 0}, {"....O....", 0.25f, 6}, {"....O....", Down(0.5f), 6},
       {"....O....", 0.5f, 2}, {"....O....", Down(0.75f), 2}, {"....O....", 0.75f, 8}, {"....O....", Down(1), 8}};
-  // Line rules 1 to 24: a lone pair of X (a win) or of O (a block), and the cell that completes its line.
-  const struct { const char* board; int cell; } lines[] = {
-      {"XX.......", 2}, {"O.O......", 1}, {".XX......", 0}, {"...OO....", 5}, {"...X.X...", 4}, {"....OO...", 3},
-      {"......XX.", 8}, {"......O.O", 7}, {".......XX", 6}, {"O..O.....", 6}, {"...X..X..", 0}, {"O.....O..", 3},
-      {".X..X....", 7}, {"....O..O.", 1}, {".X.....X.", 4}, {"..O..O...", 8}, {".....X..X", 2}, {"..O.....O", 5},
-      {"X...X....", 8}, {"....O...O", 0}, {"X.......X", 4}, {"....O.O..", 2}, {"..X.X....", 6}, {"..O...O..", 4}};
-  // Playbook rules 1 to 50: the position the rule names (43 to 50: the earlier ones' cells taken), targets A, B.
-  const struct { const char* board; int a, b; } book[] = {
-      {"..X.O.O..", 0, 8}, {"..O.O.X..", 0, 8}, {"O...O...X", 6, 2}, {"X...O...O", 6, 2}, {"O....OX..", 8, 8},
-      {"X....OO..", 2, 2}, {".O....O.X", 2, 2}, {".O....X.O", 0, 0}, {"..OO....X", 6, 6}, {"..XO....O", 0, 0},
-      {"O.X....O.", 8, 8}, {"X.O....O.", 6, 6}, {"O...X...O", 7, 3}, {"..O.X.O..", 5, 1}, {".O.O...X.", 0, 0},
-      {".O...O.X.", 2, 2}, {".O..O..X.", 8, 6}, {".O....OX.", 2, 2}, {".O.....XO", 0, 0}, {".O.O.X...", 0, 0},
-      {"...O.X.O.", 6, 6}, {"...OOX...", 0, 6}, {"..OO.X...", 6, 6}, {"...O.X..O", 0, 0}, {".X.O...O.", 6, 6},
-      {".X...O.O.", 8, 8}, {".X..O..O.", 8, 6}, {"OX.....O.", 8, 8}, {".XO....O.", 6, 6}, {".O.X.O...", 2, 2},
-      {"...X.O.O.", 8, 8}, {"...XOO...", 2, 8}, {"O..X.O...", 8, 8}, {"...X.OO..", 2, 2}, {"O...XO...", 1, 2},
-      {"O...X..O.", 6, 6}, {"..O.X..O.", 5, 8}, {"..OOX....", 0, 1}, {"....XOO..", 8, 7}, {".O..X.O..", 0, 3},
-      {"...OX...O", 6, 7}, {".O..X...O", 2, 5}, {"X.......O", 4, 6}, {"O.....X..", 4, 5}, {"...X.O...", 4, 2},
-      {"..X...O..", 4, 8}, {"..X..OO..", 4, 0}, {".O...XO..", 4, 8}, {".X...OO.X", 4, 0}, {".OXX....O", 4, 6}};
+  // Line rules 1 to 24: a lone pair of X (a win) or of O (a block), then the cell that completes its line.
+  const char* lines[] = {
+      "XX.......2", "O.O......1", ".XX......0", "...OO....5", "...X.X...4", "....OO...3", "......XX.8", "......O.O7",
+      ".......XX6", "O..O.....6", "...X..X..0", "O.....O..3", ".X..X....7", "....O..O.1", ".X.....X.4", "..O..O...8",
+      ".....X..X2", "..O.....O5", "X...X....8", "....O...O0", "X.......X4", "....O.O..2", "..X.X....6", "..O...O..4"};
+  // Playbook rules 1 to 50: the position the rule names (43 to 50: the earlier ones' cells taken), then targets A, B.
+  const char* book[] = {
+      "..X.O.O..08", "..O.O.X..08", "O...O...X62", "X...O...O62", "O....OX..88", "X....OO..22", ".O....O.X22",
+      ".O....X.O00", "..OO....X66", "..XO....O00", "O.X....O.88", "X.O....O.66", "O...X...O73", "..O.X.O..51",
+      ".O.O...X.00", ".O...O.X.22", ".O..O..X.86", ".O....OX.22", ".O.....XO00", ".O.O.X...00", "...O.X.O.66",
+      "...OOX...06", "..OO.X...66", "...O.X..O00", ".X.O...O.66", ".X...O.O.88", ".X..O..O.86", "OX.....O.88",
+      ".XO....O.66", ".O.X.O...22", "...X.O.O.88", "...XOO...28", "O..X.O...88", "...X.OO..22", "O...XO...12",
+      "O...X..O.66", "..O.X..O.58", "..OOX....01", "....XOO..87", ".O..X.O..03", "...OX...O67", ".O..X...O25",
+      "X.......O46", "O.....X..45", "...X.O...42", "..X...O..48", "..X..OO..40", ".O...XO..48", ".X...OO.X40",
+      ".OXX....O46"};
   int row = 0;
   const auto check = [&row](const char* board, std::uint8_t phase, const std::vector<float>& draws, int cell) {
     AiRig rig;
@@ -71,11 +66,11 @@ TEST(ComputerMove, EveryFixedReplyLineRuleAndPlaybookRule) {
     EXPECT_TRUE(phase == 3 || rig.game.AIPhase == 3) << board;
   };
   for (const auto& c : replies) check(c.board, 2, c.r < 0 ? std::vector<float>{0} : std::vector<float>{0, c.r}, c.cell);
-  for (const auto& c : lines) check(c.board, 3, {0}, c.cell);
-  for (const auto& c : book)
+  for (const std::string c : lines) check(c.substr(0, 9).c_str(), 3, {0}, c[9] - '0');
+  for (const std::string c : book)
     for (float r : {Down(0.5f), 0.5f}) {  // the gate's 0, then one draw per rule, all 50 alike: below 0.5 takes A
       std::vector<float> draws(51, r);
-      check(c.board, 3, (draws[0] = 0, draws), r < 0.5f ? c.a : c.b);
+      check(c.substr(0, 9).c_str(), 3, (draws[0] = 0, draws), c[r < 0.5f ? 9 : 10] - '0');
     }
 }
 
@@ -91,8 +86,8 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
     const char* board; std::int16_t level; std::uint8_t phase; std::vector<float> draws; const char* after;
     std::uint8_t phaseAfter = 3; std::string trace{};
   } cases[] = {
-      // The gate: random when r * 5, rounded to single precision, exceeds the level.
-      // Its coordinates are twice a draw rounded half to even: 0.3 and 0.8 give column 1, row 2.
+      // The gate: random when r * 5, rounded to single precision, exceeds the level; its coordinates are twice a
+      // draw rounded half to even: 0.3 and 0.8 give column 1, row 2.
       {"O........", 1, 2, {0.2f}, "O...X...."}, {"O........", 1, 2, {Up(0.2f), 0.3f, 0.8f}, "O......X."},
       // 0.6f * 5 and 0.8f * 5 are above 3 and 4 in double precision, exactly 3 and 4 in single.
       {"O........", 3, 2, {0.6f}, "O...X...."}, {"O........", 3, 2, {Up(0.6f), 0.7f, 0.2f}, "OX......."},

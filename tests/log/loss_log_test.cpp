@@ -27,9 +27,8 @@ using namespace std::literals;
 using fs::perms;
 
 std::string Read(const fs::path& path) {  // "" for anything but a file, where a pipe would block
-  std::string bytes(fs::is_regular_file(path) ? fs::file_size(path) : 0, '\0');
-  if (!bytes.empty()) std::ifstream(path, std::ios::binary).read(bytes.data(), std::streamsize(bytes.size()));
-  return bytes;
+  if (!fs::is_regular_file(path)) return "";
+  return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
 }
 void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 perms Mode(const fs::path& path) { return fs::symlink_status(path).permissions() & perms::mask; }
@@ -40,14 +39,12 @@ fs::path FreshFolder() {
   return fs::create_directories(dir), dir;
 }
 
-// A one-player game at the top level logging on the real disk, into a fresh folder or into `at`, another
-// process's, with a fixed time and, on request, the time or the rename failing. Its lock first tries
-// without waiting, and marks each time another writer held it in the file "busy"; told to, it holds each
-// write, lock in hand, until that file is there.
+// A top-level game logging on the real disk into a fresh folder or `at`, its time fixed, the time or rename failing on
+// request. Its lock tries first without waiting, marking a busy one in the file "busy"; told to, each write waits for it.
 struct LogRig : SystemLossLogEnv {
   explicit LogRig(const fs::path& at = {}) : dir(at.empty() ? FreshFolder() : at), owned(at.empty()) {
-    rig.game.Difficulty = 5, rig.game.OnePlayer = kTrue;
-    rig.game.AppFolder = (dir / "").string(), rig.game.SetLogEnv(this);
+    rig.game.Difficulty = 5, rig.game.OnePlayer = kTrue, rig.game.AppFolder = (dir / "").string();
+    rig.game.SetLogEnv(this), lockWait = 300ms;
   }
   ~LogRig() override { owned && fs::remove_all(dir, ec); }
   void Finish() { SetBoard(rig.game, "OO.XX...."), rig.game.Turn = kO, rig.game.PlaceMark(2, 0, kO); }  // kTopEntry
@@ -84,9 +81,8 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
       {"first game", Disk::None, "", kTopEntry},
       {"every line end becomes CR LF, other bytes stay", Disk::Log, "a\nb\rc\r\r\nd\n\re\0\xff\x80\r\n\n\nend"s,
        kTopEntry + "a\r\nb\r\nc\r\n\r\nd\r\n\r\ne\0\xff\x80\r\n\r\n\r\nend\r\n"s},
-      {"log is a folder", Disk::Folder, "", {}}, {"rename fails", Disk::Log, old, {}},
+      {"log is a folder", Disk::Folder, "", {}}, {"rename fails", Disk::Log, old, {}}, {"read-only log", Disk::Log, old, {}, 0444},
       {"date-time text throws", Disk::Log, old, {}}, {"another copy holds the lock past the wait", Disk::Locked, "", {}},
-      {"read-only log", Disk::Log, old, {}, 0444},
       {"an hour-old copy a killed writer left goes, a fresher one stays", Disk::Temps, old, kTopEntry + old},
 #ifndef _WIN32
       {"unreadable log is left as it is", Disk::Log, old, {}, 0200},
@@ -108,7 +104,6 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
     SCOPED_TRACE(c.name);
     LogRig r;
     r.failRename = c.name == "rename fails"s, r.failTime = c.name == "date-time text throws"s;
-    r.lockWait = std::chrono::milliseconds(300);
     fs::path file = c.disk == Disk::Link ? r.dir / "to" / "kept" : r.Log();  // where the entry goes
     const fs::path stale = r.dir / "AILog.txt.00000000000000aa.tmp", fresh = r.dir / "AILog.txt.00000000000000bb.tmp";
     const auto held = c.disk == Disk::Locked ? r.Lock(r.Log().string() + kLockSuffix) : nullptr;
@@ -120,11 +115,9 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
     if (c.disk == Disk::Dangling) fs::create_symlink("gone", file);
 #ifndef _WIN32
     ASSERT_TRUE(c.disk != Disk::Pipe || mkfifo(file.c_str(), 0600) == 0);
-    if (c.disk == Disk::DeadHolder && fork() == 0) r.Lock(r.Log().string() + kLockSuffix).release(), raise(SIGKILL);
-    if (c.disk == Disk::DeadHolder) wait(nullptr);
+    if (c.disk == Disk::DeadHolder) fork() == 0 ? (r.Lock(r.Log().string() + kLockSuffix).release(), raise(SIGKILL)) : wait(nullptr);
 #endif
-    if (c.disk == Disk::NewFolder) r.rig.game.AppFolder = ((file = r.dir / "new" / "zandor") / "").string();
-    if (c.disk == Disk::NewFolder) file /= kLossLogName;
+    if (c.disk == Disk::NewFolder) r.rig.game.AppFolder = ((file = r.dir / "new" / "zandor") / "").string(), file /= kLossLogName;
     ASSERT_TRUE(c.disk != Disk::NewFolder || CreateLogFolder(r.rig.game.AppFolder));
     if (c.logMode) fs::permissions(file, perms(c.logMode));
     if (c.folderMode) fs::permissions(r.dir, perms(c.folderMode));
@@ -147,9 +140,9 @@ TEST(LossLog, TopLevelLossesGoOnTopOfTheEarlierTextAndNoFailureLosesOrExposesIt)
 #endif
 }
 
-// The two-writer test runs this program twice more, as writers told their folder by this variable.
+// The two-writer test runs this program twice more, as writers told their folder by this variable; their exit code.
 constexpr const char* kWriterVar = "ZANDOR_LOG_WRITER";
-int RunAsWriter() {  // its exit code
+int RunAsWriter() {
   const char* filter = "--gtest_filter=LossLogWriters.TwoCopiesLoggingAtOnceLoseNoEntry";
 #ifdef _WIN32
   return static_cast<int>(_spawnl(_P_WAIT, _pgmptr, _pgmptr, filter, nullptr));
@@ -159,17 +152,15 @@ int RunAsWriter() {  // its exit code
 #endif
 }
 
-// A writer, A if it came first: logs its game 200 times, each time text its name and a number. The two overlap
-// by construction: inside its write each waits until a writer has found the lock busy (exit code 4 if that
-// never happens). Exits 11.
+// A writer, A if it came first, logs its game 200 times, the time text its name and a number, and exits 11. The two
+// overlap by construction: inside its write each waits until a writer has found the lock busy (else exit code 4).
 int RunWriter(const char* folder) {
   LogRig r(folder);
   const char name = r.CreateNew((r.dir / "A").string(), {}) ? 'A' : 'B';
-  r.holdUntilBusy = true;
+  r.holdUntilBusy = true, r.lockWait = std::chrono::minutes(10);  // the other may be slow; only a lost entry fails
   // Marks other than "O" and "X" are "Empty", and a corrupt count must not read past the nine records.
   SetBoard(r.rig.game, "OXOXOXXOX");
   r.rig.game.History[1].mark = "o", r.rig.game.History[2].mark = "X ", r.rig.game.MoveCount = 200;
-  r.lockWait = std::chrono::minutes(10);  // the other writer may be slow; only a lost entry fails
   for (int i = 0; i < 200; ++i) r.when = name + std::to_string(i), WriteLossLog(r.rig.game);
   return 11;
 }
@@ -203,8 +194,7 @@ TEST(LossLogWriters, TwoCopiesLoggingAtOnceLoseNoEntry) {
 }
 
 #ifndef _WIN32
-// The real time text: the regional short date, a blank, the time with seconds. The German locale comes
-// from LOCPATH, which the build fills for the tests; without it the text is the C locale's and fails.
+// The regional short date, a blank, the time with seconds; the German locale, built for the tests, comes from LOCPATH.
 TEST(LossLogTime, IsTheRegionalShortDateAndTime) {
   for (const auto& [locale, fields] : {std::pair{"C", "%m/%d/%y %H:%M:%S"}, std::pair{"de_DE.UTF-8", "%d.%m.%Y %H:%M:%S"}}) {
     const auto text = [fields = fields](std::time_t t) {  // digits only: this program's own locale is C
@@ -212,8 +202,7 @@ TEST(LossLogTime, IsTheRegionalShortDateAndTime) {
       std::tm tm{};
       return std::string(out, localtime_r(&t, &tm) ? std::strftime(out, sizeof out, fields, &tm) : 0);
     };
-    setenv("LC_ALL", locale, 1);
-    const std::time_t before = std::time(nullptr);
+    const std::time_t before = (setenv("LC_ALL", locale, 1), std::time(nullptr));
     const std::string got = SystemLossLogEnv().LocalDateTimeText();
     EXPECT_TRUE(got == text(before) || got == text(std::time(nullptr))) << locale << " gave " << got;
   }
