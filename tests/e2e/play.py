@@ -131,7 +131,7 @@ class Session:
 class Wayland(Session):  # the Qt program on a headless sway of its own; keys through wtype, the screen through grim
     def start(self, program):  # sway refuses root: then it and the game run as nobody
         self.wine = False
-        user, began = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] * (os.geteuid() == 0), time.monotonic()
+        user = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] * (os.geteuid() == 0)
         copy = shutil.copy(program, self.tmp)
         [os.chown(path, 65534, 65534) for path in (self.tmp, copy) if user]  # its folder is the game's too
         open(self.tmp + "/config", "w").write("xwayland disable\noutput * resolution 640x480\n")
@@ -140,7 +140,6 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
         self.xvfb = subprocess.Popen(user + ["sway", "-c", self.tmp + "/config"], env=self.env, stderr=subprocess.DEVNULL)
         self.env["SWAYSOCK"] = wait(lambda: next(glob.iglob(self.tmp + "/sway-ipc.*"), None), "sway", 30)
         self.env["WAYLAND_DISPLAY"] = os.path.basename(next(glob.iglob(self.tmp + "/wayland-?")))
-        print("sway started in %.2f s" % (time.monotonic() - began))
         self.keyboard = subprocess.Popen(["wtype", "-s", "900000"], env=self.env)  # the seat keeps a keyboard between keys
         self.pointer = socket.socket(socket.AF_UNIX)  # a virtual pointer for the game to find at its start
         self.pointer.connect(self.tmp + "/" + self.env["WAYLAND_DISPLAY"])
