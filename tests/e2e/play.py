@@ -1,8 +1,7 @@
 #!/usr/bin/python3
 """Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does; Xlib in this
 process reads the screen, the caption and the X server's time of each change. Usage: play.py PROGRAM two_players|
-scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe runs in the caller's WINEPREFIX
-and DISPLAY."""
+scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe the caller's WINEPREFIX and DISPLAY."""
 import contextlib, glob, json, os, random, shutil, socket, struct, subprocess, sys, tempfile, time
 from Xlib import X, display, error
 

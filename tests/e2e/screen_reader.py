@@ -17,7 +17,6 @@ sys.exit(orca.main())"""
 # The keys of one game against Nerd God and what Orca must say after each, in order (German: None, not checked).
 GAME = [("", [("top left, empty", "oben links, leer")]),  # the board has the focus: Orca has taken in the window
         ("alt:{}", [("Silly Putty", "Wackelpudding")]), ("n", [("top left, empty", "oben links, leer")]),  # Nerd God
-        ("Tab", [("top centre, empty", "oben Mitte, leer")]), ("shift+Tab", [("top left, empty", "oben links, leer")]),
         ("shift+Tab shift+Tab", [("bottom right, empty", None), ("bottom centre, empty", None)]),
         ("space", [("O took the bottom centre.", None), ("X took the top centre.", None)]),
         ("shift+Tab", [("bottom left, empty", None)]),
