@@ -1,8 +1,7 @@
 #!/usr/bin/python3
 """Plays the Qt program, or zandor.exe under Wine (at 144 DPI: "scaled"), with xdotool as a person does; Xlib in this
 process reads the screen, the caption and the X server's time of each change. Usage: play.py PROGRAM two_players|
-scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe runs in the caller's WINEPREFIX
-and DISPLAY."""
+scaled|wayland. The Qt program gets an Xvfb (or a sway) of its own; an .exe the caller's WINEPREFIX and DISPLAY."""
 import contextlib, glob, json, os, random, shutil, socket, struct, subprocess, sys, tempfile, time
 from Xlib import X, display, error
 
@@ -131,7 +130,7 @@ class Session:
 class Wayland(Session):  # the Qt program on a headless sway of its own; keys through wtype, the screen through grim
     def start(self, program):  # sway refuses root: then it and the game run as nobody
         self.wine = False
-        user, began = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] * (os.geteuid() == 0), time.monotonic()
+        user = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] * (os.geteuid() == 0)
         copy = shutil.copy(program, self.tmp)
         [os.chown(path, 65534, 65534) for path in (self.tmp, copy) if user]  # its folder is the game's too
         open(self.tmp + "/config", "w").write("xwayland disable\noutput * resolution 640x480\n")
@@ -140,7 +139,6 @@ class Wayland(Session):  # the Qt program on a headless sway of its own; keys th
         self.xvfb = subprocess.Popen(user + ["sway", "-c", self.tmp + "/config"], env=self.env, stderr=subprocess.DEVNULL)
         self.env["SWAYSOCK"] = wait(lambda: next(glob.iglob(self.tmp + "/sway-ipc.*"), None), "sway", 30)
         self.env["WAYLAND_DISPLAY"] = os.path.basename(next(glob.iglob(self.tmp + "/wayland-?")))
-        print("sway started in %.2f s" % (time.monotonic() - began))
         self.keyboard = subprocess.Popen(["wtype", "-s", "900000"], env=self.env)  # the seat keeps a keyboard between keys
         self.pointer = socket.socket(socket.AF_UNIX)  # a virtual pointer for the game to find at its start
         self.pointer.connect(self.tmp + "/" + self.env["WAYLAND_DISPLAY"])
@@ -205,7 +203,7 @@ SCENARIOS["wayland"] = [  # on Wayland, navigation keys from the keypad itself
 def play(session, rows):
     clicked = 0
     for what, board, caption in rows:
-        before = session.now()  # no board the input brings can come before it, however late the server draws
+        before = isinstance(session, Wayland) or session.now()  # no board an input brings precedes it (X11 only)
         session.act(what)
         seen = session.expect(board, caption, struck=what == "cell 5")
         clicked = before if what == "cell 5" else clicked

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
 """Plays a one-player game by keys alone while Orca listens, and checks what Orca says: screen_reader.py PROGRAM en|de.
-It runs on a session bus of its own, whose desktop setting "screen reader enabled" turns the program's accessibility
-on as on a desktop; the bus's services (settings, the AT-SPI bus) keep their files in a folder of its own."""
+On a session bus of its own, whose setting "screen reader enabled" turns the program's accessibility on."""
 import os, re, shutil, subprocess, sys, tempfile, time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from play import Session, check, wait
@@ -18,7 +17,6 @@ sys.exit(orca.main())"""
 # The keys of one game against Nerd God and what Orca must say after each, in order (German: None, not checked).
 GAME = [("", [("top left, empty", "oben links, leer")]),  # the board has the focus: Orca has taken in the window
         ("alt:{}", [("Silly Putty", "Wackelpudding")]), ("n", [("top left, empty", "oben links, leer")]),  # Nerd God
-        ("Tab", [("top centre, empty", "oben Mitte, leer")]), ("shift+Tab", [("top left, empty", "oben links, leer")]),
         ("shift+Tab shift+Tab", [("bottom right, empty", None), ("bottom centre, empty", None)]),
         ("space", [("O took the bottom centre.", None), ("X took the top centre.", None)]),
         ("shift+Tab", [("bottom left, empty", None)]),
@@ -73,12 +71,8 @@ class Reader(Session):
             self.run("xdotool", "keyup", key)
 
     def close(self):
-        for helper in reversed(getattr(self, "helpers", [])):
-            helper.terminate()
-            try:
-                helper.wait(10)
-            except subprocess.TimeoutExpired:
-                helper.kill(), helper.wait()
+        for helper in getattr(self, "helpers", []):  # Orca's log is written a line at a time: nothing is lost
+            helper.kill(), helper.wait()
         print("\n".join(self.speech()))
         super().close()
 

@@ -1,6 +1,4 @@
-// What only the Qt window shows, at the screen scale it runs at: its drawing against a truth table, on screen
-// and after moves between screens, its icon, the words of menus and notice in every language, its size and its
-// check marks.
+// What only the Qt window shows at its screen's scale: drawing, icon, keys, menus, notice, size and languages.
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events travel through the window, as a real pointer's do
 #include <QAccessible>
 #include <QDir>
@@ -32,7 +30,6 @@ struct Window {
   QtToolkit toolkit;
   Game game{toolkit, clock, random};
   App app{game, toolkit};
-  // In the desktop's language, which the toolkit takes, or in the one given.
   explicit Window(const QString& language = {}) {
     if (!language.isEmpty()) InstallTranslation(QLocale(language));
     toolkit.SetApp(&app), app.Main();
@@ -172,9 +169,7 @@ class WindowTest : public QObject {
   // Captions whole, radio marks and the program's check marks (*) after a click on "&2 Player", which Qt
   // toggles first; the notice; a client area of 302 x 340 that keeps its size.
   void wordsMarksAndSizeAsMeant() {
-    struct Menu : QMenu {
-      using QMenu::initStyleOption;
-    };
+    struct Menu : QMenu { using QMenu::initStyleOption; };
     frmMain* win = w->window();
     win->Action(MenuItem::TwoPlayer)->trigger();
     QStringList seen;
@@ -224,9 +219,8 @@ class WindowTest : public QObject {
       }
       QVERIFY(keys.size() == menu->actions().size() && names.size() == keys.size());
     }
-    // Translated, the notice and the board's words too; English's own words are checked above.
+    // Translated: the notice and the board's words for screen readers (English's own are checked above).
     QVERIFY(language == "en" || (QFile::exists(":/i18n/zandor_" + language + ".qm") && win->Label1->text() != kNotice));
-    // The board's words for screen readers are translated, the cells' action and the table's name included.
     for (const auto& [said, english] : {std::pair{words::NewGame(), "New game."}, {words::Press(), "Press"},
                                         {words::BoardName(), "Board"}})
       QVERIFY2((said == english) == (language == "en"), english);

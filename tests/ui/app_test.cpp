@@ -39,7 +39,6 @@ TEST(Menus, StartUpThenEveryCommandButExitStartsANewMatch) {
   }
 }
 
-// The board after one input, in a match of the given mode with `turn` to move.
 template <typename Input>
 std::string After(bool onePlayer, std::uint8_t turn, bool gameOver, Input input) {
   Rig rig;
