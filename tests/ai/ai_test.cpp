@@ -120,19 +120,5 @@ TEST(ComputerMove, PlaysItsScriptOnTheDrawsItIsGiven) {
   EXPECT_THROW(rig.Turn("OXOXOXXO.", 1, 3, 0.5f, {0.9f, 0.0f, 0.0f}), std::runtime_error);
 }
 
-// The real source: exact 24-bit fractions below one over the whole range, and reseeds that mix, not replay.
-TEST(StdRandom, DrawsExactFractionsBelowOneAndReseedsMix) {
-  StdRandom a(1), b(2), random(31);
-  a.Reseed(43.2f), b.Reseed(43.2f);
-  EXPECT_NE(a.Next(), b.Next()) << "a reseed mixes into the state";
-  float low = 1, high = 0;
-  for (int i = 0; i < 40000; ++i) {
-    const float r = random.Next();
-    ASSERT_TRUE(r >= 0 && r < 1 && std::ldexp(r, 24) == std::floor(std::ldexp(r, 24))) << r;
-    low = std::min(low, r), high = std::max(high, r);
-  }
-  EXPECT_TRUE(low < 0.001f && high > 0.999f) << low << " to " << high;
-}
-
 }  // namespace
 }  // namespace zandor::test

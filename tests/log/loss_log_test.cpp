@@ -17,8 +17,6 @@
 #include "log/loss_log.h"
 #include "support.h"
 
-extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }  // glibc keeps LOCPATH's list
-
 namespace zandor::test {
 namespace {
 
@@ -192,23 +190,6 @@ TEST(LossLogWriters, TwoCopiesLoggingAtOnceLoseNoEntry) {
   }
   EXPECT_EQ(next[0] + next[1], -2) << "A and B lost " << next[0] + 1 << " and " << next[1] + 1 << " entries";
 }
-
-#ifndef _WIN32
-// The regional short date, a blank, the time with seconds; the German locale, built for the tests, comes from LOCPATH.
-TEST(LossLogTime, IsTheRegionalShortDateAndTime) {
-  for (const auto& [locale, fields] : {std::pair{"C", "%m/%d/%y %H:%M:%S"}, std::pair{"de_DE.UTF-8", "%d.%m.%Y %H:%M:%S"}}) {
-    const auto text = [fields = fields](std::time_t t) {  // digits only: this program's own locale is C
-      char out[64];
-      std::tm tm{};
-      return std::string(out, localtime_r(&t, &tm) ? std::strftime(out, sizeof out, fields, &tm) : 0);
-    };
-    const std::time_t before = (setenv("LC_ALL", locale, 1), std::time(nullptr));
-    const std::string got = SystemLossLogEnv().LocalDateTimeText();
-    EXPECT_TRUE(got == text(before) || got == text(std::time(nullptr))) << locale << " gave " << got;
-  }
-  unsetenv("LC_ALL");
-}
-#endif
 
 }  // namespace
 }  // namespace zandor::test

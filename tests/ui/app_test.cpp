@@ -8,7 +8,6 @@
 
 #include "invariants.h"
 #include "support.h"
-#include "ui/board_narrator.h"
 #include "ui/keys.h"
 #include "ui/language_choice.h"
 
@@ -102,13 +101,11 @@ TEST(AppFolder, ProgramFolderUnlessItRefusesWritingThenThePerUserFolder) {
 TEST(Narration, EachInputIsSaidWholeOnceHandled) {
   enum Kind { Release, Key, ShiftKey, Menu, Position };
   const struct { Kind kind; int arg; const char* said; const char* board; } steps[] = {
-      {Key, keys::kTab, "", "........."},  // cursor to the top centre; nothing to say but its focus
-      {ShiftKey, keys::kTab, "", "........."},
-      {ShiftKey, keys::kTab, "", "........."},  // wraps back to the bottom right
+      {Key, keys::kTab, "", "........."}, {ShiftKey, keys::kTab, "", "........."}, {ShiftKey, keys::kTab, "", "........."},
       {Key, keys::kSpace, "O took the bottom right. X took the centre. O to move.", "....X...O"},
       {Key, keys::kReturn, "That cell is taken. O to move.", "....X...O"},
       {Key, keys::kUp, "It is not X's turn. O to move.", "....X...O"},
-      {Release, 150 * 1000 + 150, "That cell is taken. O to move.", "....X...O"},  
+      {Release, 150 * 1000 + 150, "That cell is taken. O to move.", "....X...O"},
       {Position, kO, "", "OO.XX...."},
       {Release, 250 * 1000 + 100, "O took the top right. O wins: top row. Score: O 1, X 0. New game. "
                                   "X took the top left. O to move.", "X........"},
@@ -123,18 +120,13 @@ TEST(Narration, EachInputIsSaidWholeOnceHandled) {
       {Key, keys::kF2, "Score: O 0, X 0. New game. O or X to move.", "........."},
   };
   Rig rig;
-  rig.toolkit.app = &rig.app;
-  rig.toolkit.listening = true;
-  rig.Started();
-  EXPECT_EQ(rig.toolkit.cursor * 10 + rig.toolkit.cursorDrawn, 0) << "top left, not drawn until Tab is used";
-  const int cursors[] = {1, 0, 8};
+  rig.toolkit.app = &rig.app, rig.toolkit.listening = true;
+  EXPECT_EQ(rig.Started().toolkit.cursor * 10 + rig.toolkit.cursorDrawn, 0) << "top left, not drawn until Tab is used";
+  const int cursors[] = {1, 0, 8};  // Tab, then Shift+Tab twice: wrapping back to the bottom right
   for (std::size_t i = 0; i < std::size(steps); ++i) {
     const auto& s = steps[i];
     rig.toolkit.said.clear();
-    if (s.kind == Position) {
-      SetBoard(rig.game, s.board, s.arg);
-      rig.app.BoardShown();  // taken in silently
-    }
+    if (s.kind == Position) SetBoard(rig.game, s.board, s.arg), rig.app.BoardShown();  // taken in silently
     if (s.kind == Release) rig.app.picMain_MouseUp(1, 0, float(s.arg / 1000), float(s.arg % 1000));
     if (s.kind == Key || s.kind == ShiftKey) rig.app.HandleKey(static_cast<std::int16_t>(s.arg), s.kind == ShiftKey);
     if (s.kind == Menu) rig.app.OnMenu(static_cast<MenuItem>(s.arg));
@@ -145,8 +137,7 @@ TEST(Narration, EachInputIsSaidWholeOnceHandled) {
   // Nothing is built or sent while nobody listens.
   Rig quiet;
   quiet.toolkit.app = &quiet.app;
-  quiet.Started();
-  quiet.app.picMain_MouseUp(1, 0, 50, 50);
+  quiet.Started().app.picMain_MouseUp(1, 0, 50, 50);
   quiet.app.HandleKey(keys::kF2, 0);
   EXPECT_EQ(quiet.toolkit.said.size() + quiet.toolkit.renamed + quiet.app.narrator().Description().size(), 0u);
 }

@@ -13,8 +13,7 @@ namespace {
 std::deque<std::tuple<DWORD, HWND, LONG>> events;
 long focusChild = -1;  // the focused cell, or the board: only a change of its name is said
 
-long Number(IAccessible* object, VARIANT child,
-            HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, VARIANT*)) {
+long Number(IAccessible* object, VARIANT child, HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, VARIANT*)) {
   VARIANT value{};
   return (object->*ask)(child, &value) == S_OK && value.vt == VT_I4 ? value.lVal : 0;
 }
@@ -60,8 +59,7 @@ int main() {
   for (int i = 0; i < 100 && !(GetGUIThreadInfo(thread, &gui) && gui.hwndFocus); ++i) Sleep(100);
   HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
   if (!frame || !process) return std::fputs("no zandor.exe window\n", stderr), 1;
-  SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent, id, 0,
-                  WINEVENT_OUTOFCONTEXT);
+  SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent, id, 0, WINEVENT_OUTOFCONTEXT);
   events.push_back({EVENT_OBJECT_FOCUS, gui.hwndFocus, CHILDID_SELF});  // at start: where the focus is
   do {  // until the game ends
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);

@@ -1,11 +1,9 @@
 // The Win32 window through its messages, read back from the screen, and what Windows tells the program.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "support.h"
 #include "ui/artwork.h"
@@ -43,20 +41,6 @@ Image Board(int s, const std::string& cells) {
   return board;
 }
 
-// The largest difference in one colour's mean over a block of 10 x 10 board pixels between two pictures of
-// the board at any scale: smoothing moves the colours of single pixels, hardly those of a block.
-double BlockDifference(const Image& a, const Image& b) {
-  const long ka = a.width / 30, kb = b.width / 30;
-  std::vector<long> sum(2700);  // in units of 1 / (ka kb)^2, so equal pictures differ by exactly 0
-  for (const Image* image : {&a, &b})
-    for (int k = image->width / 30, y = 0; y < image->height; ++y)
-      for (int x = 0; x < image->width * 3; ++x)  // each colour of each pixel
-        sum[(y / k * 30 + x / 3 / k) * 3 + x % 3] +=
-            (image == &a ? kb * kb : -ka * ka) * (image->At(x / 3, y) >> 8 * (x % 3) & 255);
-  for (long& v : sum) v = labs(v);
-  return static_cast<double>(*std::max_element(sum.begin(), sum.end())) / (ka * ka * kb * kb);
-}
-
 // The menus as text, "*" after an item with a check mark.
 std::wstring Menus(HMENU menu) {
   std::wstring out;
@@ -88,13 +72,18 @@ const Step kSteps[] = {
     {"a middle-button click at 192 dpi", "X..OXO.O.", WM_MBUTTONUP, 500, 300, 192},
 };
 
-TEST(Win32Window, PlaysThroughItsMessagesAtEachScreenScale) {
+struct Started {  // the program as it starts, with a manual clock and scripted draws
   Win32Toolkit window{GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE};
   ManualClock clock;
   ScriptedRandom random;
   Game game{window, clock, random};
   App app{game, window};
-  window.SetApp(&app), app.Main();
+  Started() { window.SetApp(&app), app.Main(); }
+};
+
+TEST(Win32Window, PlaysThroughItsMessagesAtEachScreenScale) {
+  Started started;
+  Win32Toolkit& window = started.window;
   HWND frame = window.frame(), board = window.board();
   SetFocus(frame);  // as when the window is activated, at start or after a switch to another window
   EXPECT_EQ(GetFocus(), board) << "keys reach the board without a click first";
@@ -111,8 +100,8 @@ TEST(Win32Window, PlaysThroughItsMessagesAtEachScreenScale) {
           SendMessageW(board, s.message, 0, MAKELPARAM(static_cast<WORD>(s.a), static_cast<WORD>(s.b)));
     GetClientRect(frame, &client);
     EXPECT_EQ(client.right * 1000 + client.bottom, 302 * s.dpi / 96 * 1000 + 340 * s.dpi / 96) << s.what;
-    const Image shown = Screen(board, 300 * s.dpi / 96), expected = Board(s.dpi > 96 ? 2 : 1, s.board);
-    EXPECT_LE(BlockDifference(shown, expected), s.dpi == 144 ? 16 : 0) << s.what;  // 144: 2x, smoothed
+    // At 144 dpi the 2x picture is shown smoothed; the real-window run at that scale judges it.
+    EXPECT_TRUE(s.dpi == 144 || Screen(board, 300 * s.dpi / 96).pixels == Board(s.dpi / 96, s.board).pixels) << s.what;
   }
   EXPECT_EQ(Menus(GetMenu(frame)),
             L"&File (&Restart &1 Player &2 Player* E&xit ) &Difficulty ("
@@ -120,53 +109,37 @@ TEST(Win32Window, PlaysThroughItsMessagesAtEachScreenScale) {
   EXPECT_EQ(GetCapture(), nullptr) << "capture ends with the release";
 }
 
-// What the screen reader test cannot see through OLEACC: where the cells are, the cell under a point (the one a
-// release there plays: pixel 100 is the left column, once named as the middle one), and a press that is a release.
-TEST(Win32Window, BoardCellsWhereTheyShowAndPressedAsAReleaseThere) {
-  Win32Toolkit window{GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE};
-  ManualClock clock;
-  ScriptedRandom random;
-  Game game{window, clock, random};
-  App app{game, window};
-  window.SetApp(&app), app.Main();
+// The cell under a point is the one a release there plays (pixel 100, once named as the middle column, is the left
+// one), and a screen reader's press is a release there.
+TEST(Win32Window, BoardCellsHitAndPressedAsAReleaseThere) {
+  Started started;
   IAccessible* board = nullptr;
-  ASSERT_EQ(AccessibleObjectFromWindow(window.board(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+  ASSERT_EQ(AccessibleObjectFromWindow(started.window.board(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&board)), S_OK);
   POINT origin{0, 0};
-  ClientToScreen(window.board(), &origin);
-  VARIANT cell{}, role{};
-  BSTR action = nullptr;
+  ClientToScreen(started.window.board(), &origin);
+  VARIANT cell{};
   cell.vt = VT_I4;
-  for (long n = 0, at[4] = {}; n < 9; ++n, SysFreeString(action)) {
-    cell.lVal = n + 1;
-    board->accLocation(&at[0], &at[1], &at[2], &at[3], cell), board->get_accDefaultAction(cell, &action);
-    EXPECT_TRUE(action && action == std::wstring(L"Press") && board->get_accRole(cell, &role) == S_OK &&
-                role.lVal == ROLE_SYSTEM_CELL) << n;
-    EXPECT_EQ(std::vector<long>(at, at + 4), std::vector<long>({origin.x + n % 3 * 100, origin.y + n / 3 * 100, 100, 100}));
-  }
   const long kHits[][3] = {{100, 100, 1}, {101, 100, 2}, {200, 150, 6}, {101, 250, 8}, {0, 299, CHILDID_SELF}};
   for (const auto& [x, y, child] : kHits)
     EXPECT_TRUE(board->accHitTest(origin.x + x, origin.y + y, &cell) == S_OK && cell.lVal == child) << x << "," << y;
   cell.lVal = 2;  // top centre: a press that mixed rows and columns would land elsewhere
   EXPECT_EQ(board->accDoDefaultAction(cell), S_OK);
   // The press is posted: the messages run until the board shows the O there, or ten seconds pass.
-  for (const ULONGLONG end = GetTickCount64() + 10000; test::BoardString(game)[1] != 'O';) {
-    ASSERT_LT(GetTickCount64(), end) << "the press never arrived: " << test::BoardString(game);
+  for (const ULONGLONG end = GetTickCount64() + 10000; test::BoardString(started.game)[1] != 'O';) {
+    ASSERT_LT(GetTickCount64(), end) << "the press never arrived: " << test::BoardString(started.game);
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
   }
   board->Release();
 }
 
-TEST(Win32Platform, FolderOfTheExecutableAndWideText) {
+TEST(Win32Platform, FolderOfTheExecutable) {
   const wchar_t* cases[][2] = {
       {L"C:\\Games\\Grid\\zandor.exe", L"C:\\Games\\Grid"},     {L"D:\\zandor.exe", L"D:\\"},
       {L"\\\\server\\share\\zandor.exe", L"\\\\server\\share"}, {L"\\\\?\\E:\\zandor.exe", L"\\\\?\\E:\\"},
       {L"\\\\?\\E:\\Spiele\\zandor.exe", L"\\\\?\\E:\\Spiele"}, {L"zandor.exe", L""},
   };
   for (const auto& c : cases) EXPECT_EQ(FolderOfModulePath(c[0]), c[1]) << Utf8FromWide(c[0]);
-  const std::wstring wide = L"C:\\K\u00e4se \u4e95\u5b57\\\U0001F3B2";
-  EXPECT_EQ(Utf8FromWide(wide), "C:\\K\xc3\xa4se \xe4\xba\x95\xe5\xad\x97\\\xf0\x9f\x8e\xb2");
-  EXPECT_EQ(WideFromUtf8(Utf8FromWide(wide)), wide);
 }
 
 // The Windows test stage runs this alone under each locale of the table, naming it in ZANDOR_LOCALE.
