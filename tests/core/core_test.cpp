@@ -11,7 +11,6 @@
 namespace zandor::test {
 namespace {
 
-// A mark's mask then its image at its place in cell (x, y), then the refresh.
 std::string Drawn(int x, int y, std::uint8_t mark) {
   const std::string at = "blt " + std::to_string(x * 100 + 20) + "," + std::to_string(y * 100 + 18) + ",301,";
   return mark == kO ? at + "216,1 " + at + "73,2 refresh " : at + "144,1 " + at + "0,2 refresh ";

@@ -241,7 +241,7 @@ void PicMain::paintEvent(QPaintEvent* event) {
   // The keyboard's cell, over the picture and never in it, once the player has moved it.
   if (cursorDrawn_ && hasFocus()) {
     painter.setPen(QPen(Qt::black, 2, Qt::DotLine));
-    painter.drawRect(QRect(cursor_ % 3 * 100 + 4, cursor_ / 3 * 100 + 4, 92, 92));
+    painter.drawRect(QRect(cursor() % 3 * 100 + 4, cursor() / 3 * 100 + 4, 92, 92));
   }
 }
 
@@ -268,12 +268,13 @@ void PicMain::PressCell(int cell) {
   if (app_ != nullptr) app_->PressCell(cell);
 }
 
-void PicMain::SetCursor(int cell, bool drawn) {
-  const bool moved = cell != cursor_;
-  cursor_ = cell;
+int PicMain::cursor() const { return app_ != nullptr ? app_->cursor() : 0; }
+
+void PicMain::SetCursor(bool drawn) {
+  // The window logic keeps the cell; only it moves it, and it draws the cue from then on.
   cursorDrawn_ = drawn;
   update();
-  if (moved || drawn) FocusCell(this);
+  if (drawn) FocusCell(this);
 }
 
 // --- frmMain ---
@@ -455,8 +456,8 @@ void QtToolkit::Announce(const std::string& text, unsigned changedCells) {
   if (window_) AnnounceBoard(window_->picMain, changedCells, QString::fromStdString(text));
 }
 
-void QtToolkit::SetCursor(int cell, bool drawn) {
-  if (window_) window_->picMain->SetCursor(cell, drawn);
+void QtToolkit::SetCursor(int, bool drawn) {
+  if (window_) window_->picMain->SetCursor(drawn);
 }
 
 void QtToolkit::DrawLine(float x1, float y1, float x2, float y2, std::uint32_t colourBgr) {

@@ -61,9 +61,9 @@ class PicMain final : public QWidget {
   // What assistive technology's press of a cell does: a left release at the cell's centre.
   void PressCell(int cell);
   App* app() const { return app_; }
-  // The keyboard's cell, and whether it is drawn.
-  void SetCursor(int cell, bool drawn);
-  int cursor() const { return cursor_; }
+  // Whether the keyboard's cell is drawn; the cell itself is the window logic's.
+  void SetCursor(bool drawn);
+  int cursor() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -83,7 +83,6 @@ class PicMain final : public QWidget {
   QImage shown_;  // the picture smoothly resized for a fractional scale
   bool shownStale_ = true;
   App* app_ = nullptr;
-  int cursor_ = 0;
   bool cursorDrawn_ = false;
 };
 
